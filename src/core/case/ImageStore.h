@@ -1,0 +1,40 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace zorvane {
+
+// The photographs of a case, kept as the case file stores them: entries of an int32 length
+// and the bytes of a JPEG file, one after the other, with the offset of each entry.
+class ImageStore {
+public:
+    std::size_t count() const { return offsets_.size(); }
+    bool empty() const { return offsets_.empty(); }
+
+    // Appends one entry; the bytes are the file as read from disk.
+    void add(std::span<const std::uint8_t> fileBytes);
+    // Removes entry k, keeping the order of the others. Out of range does nothing.
+    void remove(std::size_t k);
+    void clear();
+
+    // The bytes of image k (without the length prefix).
+    std::span<const std::uint8_t> image(std::size_t k) const;
+    std::int32_t offset(std::size_t k) const { return offsets_.at(k); }
+
+    // The whole store as the case file's image section holds it (without the count).
+    const std::vector<std::uint8_t>& buffer() const { return buffer_; }
+
+    std::size_t current = 0; // image shown in the images window
+
+    friend bool operator==(const ImageStore& a, const ImageStore& b) {
+        return a.buffer_ == b.buffer_ && a.offsets_ == b.offsets_;
+    }
+
+private:
+    std::vector<std::uint8_t> buffer_;
+    std::vector<std::int32_t> offsets_;
+};
+
+} // namespace zorvane

@@ -1,0 +1,44 @@
+#pragma once
+#include "case/ShortString.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace zorvane {
+
+// Fixed per case: decides what m1..m5 mean, the entry page and the grid.
+enum class CaseMode : std::int32_t { Xyz = 0, Polar = 1, Nesw = 2 };
+
+// Colour values are 0x00BBGGRR; as a mark colour 0 means "not marked".
+using Colour = std::uint32_t;
+
+// One measured point. m1..m5 by mode:
+//   XYZ: X, Y, Z, 0, 0   Polar: bearing (degrees), length, height, 0, 0
+//   NESW: North, East, South, West, Elevation
+struct PointRecord {
+    std::int32_t number = 0;
+    double m1 = 0, m2 = 0, m3 = 0;
+    ShortString<10> code;
+    ShortString<50> descriptor;
+    Colour markColour = 0;
+    double m4 = 0, m5 = 0;
+
+    friend bool operator==(const PointRecord&, const PointRecord&) = default;
+};
+
+// Points in creation order; the number is a point's identity.
+using PointTable = std::vector<PointRecord>;
+
+struct WorldPos {
+    double x = 0, y = 0;
+};
+
+// Table index of the first point with this number.
+std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t number);
+
+// The plan position of a point by case mode; the height is m3 (m5 in NESW).
+WorldPos worldPosition(const PointRecord& p, CaseMode mode);
+double pointHeight(const PointRecord& p, CaseMode mode);
+
+} // namespace zorvane

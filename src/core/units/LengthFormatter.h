@@ -1,0 +1,35 @@
+#pragma once
+// Length texts in the case's unit: fixed decimals, or feet and inches with sixteenths.
+#include "units/UnitSettings.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zorvane {
+
+// Fixed-point, `decimals` digits after `separator`, at most 14 significant digits, halves away
+// from zero, no thousands separator. A value that shows as zero never carries a minus sign.
+std::string formatFixed(double value, int decimals, char separator);
+
+// 5.2917 -> 5' 3 1/2"  (sixteenths, halves to even, 16/16 and 12-inch carries, sign in front)
+std::string formatFeetInches(double feet);
+
+// Feet & Inches form in unit 5, else formatFixed with the settings' decimals.
+std::string formatLength(double value, const UnitSettings& units, char separator);
+
+// A decimal number as the user's locale writes it (separator given; spaces around allowed,
+// exponent allowed). No value when the text is not a number.
+std::optional<double> parseDecimal(std::string_view text, char separator);
+
+// What leaving an entry field does to its text.
+enum class FieldKind {
+    Length,     // coordinates, lengths, heights, elevation: unit 5 parses feet-inches
+    Bearing,    // always decimal
+    NeswOffset, // North, East, South: unreadable becomes "0.00"
+    NeswWest,   // West: unreadable becomes "0.0"
+    Number,     // point numbers: rounded to an integer, unreadable becomes "0"
+};
+std::string normaliseField(std::string_view text, FieldKind kind, const UnitSettings& units, char separator);
+
+} // namespace zorvane

@@ -1,0 +1,50 @@
+#pragma once
+// The plan has no stored scale: every point keeps its own surface position, pan and zoom move
+// those positions in place, and the world-to-surface mapping is derived from their extents
+// before every redraw.
+#include "case/PointRecord.h"
+
+#include <vector>
+
+namespace zorvane {
+
+struct ScreenPos {
+    double x = 0, y = 0;
+    friend bool operator==(const ScreenPos&, const ScreenPos&) = default;
+};
+using ScreenPositions = std::vector<ScreenPos>;
+
+struct ViewTransform {
+    double sxmin = 0, sxmax = 0, symin = 0, symax = 0; // surface extents
+    double wxmin = 0, wxmax = 0, wymin = 0, wymax = 0; // world extents
+    double s = 1.0;                                    // pixels per world unit
+};
+
+struct PixelPos {
+    int x = 0, y = 0;
+    friend bool operator==(const PixelPos&, const PixelPos&) = default;
+};
+
+// Rounds to the nearest integer, halves to even.
+int roundHalfEven(double v);
+
+// Extents of both position sets and the derived scale; empty sets keep the old extents.
+void recomputeView(ViewTransform& v, const PointTable& points, const ScreenPositions& screen, CaseMode mode);
+
+ScreenPos worldToScreen(const ViewTransform& v, WorldPos w);
+WorldPos screenToWorld(const ViewTransform& v, int px, int py);
+
+void panView(ScreenPositions& screen, int dx, int dy);
+void zoomAbout(ScreenPositions& screen, int cx, int cy, double f);
+
+// Surface position i = (x, -y) of point i's world position: scale 1, y flipped.
+void rebuildScreenPositions(ScreenPositions& screen, const PointTable& points, CaseMode mode);
+
+struct PolarReading {
+    double bearing = 0, length = 0;
+};
+PolarReading worldToPolar(double x, double y);
+// North, East, South in m1..m3 and West in m4, as a NESW case holds them.
+PointRecord worldToNesw(double x, double y);
+
+} // namespace zorvane

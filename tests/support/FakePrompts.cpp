@@ -1,0 +1,42 @@
+#include "support/FakePrompts.h"
+
+#include <stdexcept>
+
+namespace zorvane::testing {
+
+void FakePrompts::error(const std::string& text) { shown.push_back({"error", text, {}}); }
+void FakePrompts::information(const std::string& text) { shown.push_back({"information", text, {}}); }
+
+SaveAnswer FakePrompts::askSaveChanges() {
+    shown.push_back({"save?", "File has changed, do you want to save it ?", {}});
+    if (saveAnswers.empty()) throw std::logic_error("unexpected save prompt: no answer scripted");
+    SaveAnswer a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
+static std::optional<std::string> nextFile(std::deque<std::optional<std::string>>& answers, const char* what) {
+    if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what + " dialog: no answer scripted");
+    auto a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+std::optional<std::string> FakePrompts::openFile(const FileDialogRequest& request) {
+    shown.push_back({"open", request.title, request});
+    return nextFile(fileAnswers, "open");
+}
+
+std::optional<std::string> FakePrompts::saveFile(const FileDialogRequest& request) {
+    shown.push_back({"save", request.title, request});
+    return nextFile(fileAnswers, "save");
+}
+
+std::vector<std::string> FakePrompts::texts(const std::string& kind) const {
+    std::vector<std::string> out;
+    for (const auto& s : shown)
+        if (s.kind == kind) out.push_back(s.text);
+    return out;
+}
+
+} // namespace zorvane::testing

@@ -1,0 +1,39 @@
+#pragma once
+// Scripted answers for the Prompts seam: no test ever waits on a modal dialog. Every box
+// shown is recorded; a question without a scripted answer fails loudly.
+#include "app/Prompts.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvane::testing {
+
+class FakePrompts : public Prompts {
+public:
+    struct Shown {
+        std::string kind; // "error", "information", "save?", "open", "save"
+        std::string text; // message, or the dialog title
+        FileDialogRequest request;
+    };
+
+    // Answers, used in order.
+    std::deque<SaveAnswer> saveAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+
+    std::vector<Shown> shown;
+
+    void error(const std::string& text) override;
+    void information(const std::string& text) override;
+    SaveAnswer askSaveChanges() override;
+    std::optional<std::string> openFile(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+
+    // Messages of one kind, in order.
+    std::vector<std::string> texts(const std::string& kind) const;
+    std::vector<std::string> errors() const { return texts("error"); }
+    void clear() { shown.clear(); }
+};
+
+} // namespace zorvane::testing
