@@ -10,9 +10,12 @@ namespace zorvane {
 
 // Fixed-point, `decimals` digits after `separator`, at most 14 significant digits, halves away
 // from zero, no thousands separator. A value that shows as zero never carries a minus sign.
+// Halves are judged on the shortest decimal that reads back as the value (2.675 -> 2.68), the
+// decimal the user typed. A damaged value (nan, inf) shows as such rather than as a number.
 std::string formatFixed(double value, int decimals, char separator);
 
-// 5.2917 -> 5' 3 1/2"  (sixteenths, halves to even, 16/16 and 12-inch carries, sign in front)
+// 5.2917 -> 5' 3 1/2"  (sixteenths, halves to even, 16/16 and 12-inch carries, sign in front;
+// like formatFixed, a value that shows as 0' 0" has no sign)
 std::string formatFeetInches(double feet);
 
 // Feet & Inches form in unit 5, else formatFixed with the settings' decimals.
@@ -30,6 +33,7 @@ enum class FieldKind {
     NeswWest,   // West: unreadable becomes "0.0"
     Number,     // point numbers: rounded to an integer, unreadable becomes "0"
 };
-std::string normaliseField(std::string_view text, FieldKind kind, const UnitSettings& units, char separator);
+std::string normaliseField(std::string_view text, FieldKind kind, const UnitSettings& units,
+                           char separator);
 
 } // namespace zorvane

@@ -9,9 +9,9 @@ namespace zorvane {
 double parseLength(std::string_view text);
 
 // Building blocks, exposed for tests.
-double readNumber(std::string_view text); // leading numeric part; empty reads 0
-int readInt(std::string_view text);       // leading integer part; empty reads 0
-double parseInches(std::string_view text); // inches text -> feet
+double readNumber(std::string_view text);    // leading numeric part; empty or out of range reads 0
+int readInt(std::string_view text);          // leading integer part; empty reads 0, saturates
+double parseInches(std::string_view text);   // inches text -> feet
 double parseFraction(std::string_view text); // "a/b" with optional whole inches -> feet
 
 } // namespace zorvane

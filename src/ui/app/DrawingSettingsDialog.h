@@ -1,0 +1,51 @@
+#pragma once
+#include "units/UnitSettings.h"
+
+#include <QDialog>
+#include <functional>
+
+class QComboBox;
+class QRadioButton;
+
+namespace zorvane {
+struct CaseDocument;
+}
+
+namespace zorvane::ui {
+
+// " Drawing Settings": the number of decimals (applied at once), the unit system and unit, the
+// conversion of the open case to the chosen unit, and "Close", which makes the chosen unit
+// current without converting anything.
+class DrawingSettingsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // `caseChanged` runs after the grid texts were formatted afresh (decimals changed, case
+    // converted): the main window shows the grid again and redraws the plan.
+    DrawingSettingsDialog(CaseDocument& doc, std::function<void()> caseChanged,
+                          std::function<void()> help, QWidget* parent = nullptr);
+
+    // Shows this unit and these decimals; the case is not touched (a new or an opened case).
+    void setUnits(const UnitSettings& units);
+    // The unit and decimals the dialog shows.
+    UnitSettings choice() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void enableLists();
+    void decimalsChanged(int index);
+    void convert();
+    void closeClicked();
+
+    CaseDocument& doc_;
+    std::function<void()> caseChanged_;
+    std::function<void()> help_;
+    QComboBox* decimals_;
+    QRadioButton* metric_;
+    QRadioButton* american_;
+    QComboBox* metricUnits_;
+    QComboBox* americanUnits_;
+};
+
+} // namespace zorvane::ui
