@@ -1,13 +1,16 @@
 #include "view/PlanView.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace zorvane {
 
 std::string zoomReadout(double zoomFactor) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "Zoom : %.2f%%", zoomFactor * 100);
-    return buf;
+    // to_chars, not printf: Qt sets the C locale from the environment, which would turn the
+    // point into a comma on some desktops.
+    char buf[400];
+    const auto r =
+        std::to_chars(buf, buf + sizeof buf, zoomFactor * 100, std::chars_format::fixed, 2);
+    return "Zoom : " + std::string(buf, r.ptr) + "%";
 }
 
 void zoomAll(PlanView& view, ScreenPositions& screen) {

@@ -1,38 +1,58 @@
 #include "view/ViewTransform.h"
 
+#include "view/Prefetch.h"
+
 #include <cmath>
 #include <numbers>
 
 namespace zorvane {
 
-int roundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+namespace {
 
-void recomputeView(ViewTransform& v, const PointTable& points, const ScreenPositions& screen, CaseMode mode) {
+// Minimum and maximum of x and y; the mode switch stays outside the loop because this scan
+// runs over every point on every redraw.
+struct Extents {
+    double x0, x1, y0, y1;
+    void add(double x, double y) {
+        if (x < x0) x0 = x;
+        if (x > x1) x1 = x;
+        if (y < y0) y0 = y;
+        if (y > y1) y1 = y;
+    }
+};
+
+} // namespace
+
+void recomputeView(ViewTransform& v, const PointTable& points, const ScreenPositions& screen,
+                   CaseMode mode) {
     if (!screen.empty()) {
-        double x0 = 32767, x1 = -32767, y0 = 32767, y1 = -32767;
-        for (const auto& p : screen) {
-            if (p.x < x0) x0 = p.x;
-            if (p.x > x1) x1 = p.x;
-            if (p.y < y0) y0 = p.y;
-            if (p.y > y1) y1 = p.y;
-        }
-        v.sxmin = x0, v.sxmax = x1, v.symin = y0, v.symax = y1;
+        Extents e{32767, -32767, 32767, -32767};
+        for (const ScreenPos& p : screen) e.add(p.x, p.y);
+        v.sxmin = e.x0, v.sxmax = e.x1, v.symin = e.y0, v.symax = e.y1;
     }
     if (!points.empty()) {
-        double x0 = 1e99, x1 = -1e99, y0 = 1e99, y1 = -1e99;
-        for (const auto& p : points) {
-            const WorldPos w = worldPosition(p, mode);
-            if (w.x < x0) x0 = w.x;
-            if (w.x > x1) x1 = w.x;
-            if (w.y < y0) y0 = w.y;
-            if (w.y > y1) y1 = w.y;
-        }
-        v.wxmin = x0, v.wxmax = x1, v.wymin = y0, v.wymax = y1;
+        Extents e{1e99, -1e99, 1e99, -1e99};
+        if (mode == CaseMode::Xyz)
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                if (i + kPrefetchAhead < points.size()) prefetch(&points[i + kPrefetchAhead].m1);
+                e.add(points[i].m1, points[i].m2);
+            }
+        else
+            for (const PointRecord& p : points) {
+                const WorldPos w = worldPosition(p, mode);
+                e.add(w.x, w.y);
+            }
+        v.wxmin = e.x0, v.wxmax = e.x1, v.wymin = e.y0, v.wymax = e.y1;
     }
-    if (v.sxmax - v.sxmin != 0)
-        v.s = (v.sxmax - v.sxmin) / (v.wxmax - v.wxmin);
-    else if (v.symax - v.symin != 0)
-        v.s = (v.symax - v.symin) / (v.wymax - v.wymin);
+    // A ratio needs both ranges: surface positions placed under different transforms can
+    // differ by rounding noise where the world values are equal, and an infinite scale
+    // would turn every later position into NaN.
+    const double rsx = v.sxmax - v.sxmin, rwx = v.wxmax - v.wxmin;
+    const double rsy = v.symax - v.symin, rwy = v.wymax - v.wymin;
+    if (rsx != 0 && rwx != 0)
+        v.s = rsx / rwx;
+    else if (rsy != 0 && rwy != 0)
+        v.s = rsy / rwy;
     else
         v.s = 1.0;
 }
@@ -76,8 +96,14 @@ PolarReading worldToPolar(double x, double y) {
 PointRecord worldToNesw(double x, double y) {
     PointRecord r;
     // 0 - x rather than -x: the origin reads 0, never -0.
-    if (x > 0) r.m2 = x; else r.m4 = 0 - x;
-    if (y > 0) r.m1 = y; else r.m3 = 0 - y;
+    if (x > 0)
+        r.m2 = x;
+    else
+        r.m4 = 0 - x;
+    if (y > 0)
+        r.m1 = y;
+    else
+        r.m3 = 0 - y;
     return r;
 }
 

@@ -25,11 +25,24 @@ struct PixelPos {
     friend bool operator==(const PixelPos&, const PixelPos&) = default;
 };
 
-// Rounds to the nearest integer, halves to even.
-int roundHalfEven(double v);
+// Pixel coordinates stay within +-2^30 so that label offsets and box sizes added to them
+// cannot overflow; a point zoomed further out than that is drawn on the limit.
+inline constexpr int kPixelLimit = 1 << 30;
+
+// Rounds to the nearest integer, halves to even, saturating at +-kPixelLimit; NaN gives 0.
+// Inline and branch-light: the plan rounds two coordinates per point on every redraw.
+inline int roundHalfEven(double v) {
+    if (!(v > -kPixelLimit)) return v != v ? 0 : -kPixelLimit;
+    if (!(v < kPixelLimit)) return kPixelLimit;
+    // Adding and removing 1.5 * 2^52 leaves the nearest integer, halves to even, in the
+    // default rounding mode (no library call, unlike nearbyint without SSE4.1).
+    constexpr double kMagic = 6755399441055744.0;
+    return static_cast<int>((v + kMagic) - kMagic);
+}
 
 // Extents of both position sets and the derived scale; empty sets keep the old extents.
-void recomputeView(ViewTransform& v, const PointTable& points, const ScreenPositions& screen, CaseMode mode);
+void recomputeView(ViewTransform& v, const PointTable& points, const ScreenPositions& screen,
+                   CaseMode mode);
 
 ScreenPos worldToScreen(const ViewTransform& v, WorldPos w);
 WorldPos screenToWorld(const ViewTransform& v, int px, int py);

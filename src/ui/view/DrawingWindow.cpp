@@ -1,0 +1,291 @@
+#include "ui/view/DrawingWindow.h"
+
+#include "text/IntegerText.h"
+#include "ui/app/Cp1252Text.h"
+#include "ui/view/DrawingSurface.h"
+#include "ui/view/QtCanvas.h"
+#include "ui/view/ToolIcons.h"
+#include "view/PlanRenderer.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace zorvane::ui {
+namespace {
+constexpr int kMinWidth = 470;
+constexpr int kMinHeight = 326;
+} // namespace
+
+DrawingWindow::DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), view_(view), prompts_(prompts) {
+    setObjectName("TForm2");
+    setWindowTitle(" Bitmap View");
+
+    standard_ = addToolBar("Standard");
+    standard_->setObjectName("ToolBar2");
+    addButton(standard_, "bsave", "Save", "Save image as Bitmap", false);
+    addButton(standard_, "ToolButton10", "Copy", "Copy image to clipboard", false);
+    addButton(standard_, "bprint", "Print", "Print image", false);
+    addButton(standard_, "ToolButton7", "Setup", "Printer Setup", false);
+    connect(addButton(standard_, "bdata", "Data", "Show Data window", true), &QToolButton::clicked, this,
+            &DrawingWindow::showMainRequested);
+    addButton(standard_, "ToolButton3", "Images", " View Images", false);
+
+    zoom_ = addToolBar("Zoom");
+    zoom_->setObjectName("ToolBar3");
+    connect(addButton(zoom_, "zoommoins", QString::fromUtf8("\u2212"), "Zoom -", true), &QToolButton::clicked, this,
+            &DrawingWindow::zoomOutCommand);
+    connect(addButton(zoom_, "zoomplus", "+", "Zoom +", true), &QToolButton::clicked, this,
+            &DrawingWindow::zoomInCommand);
+    connect(addButton(zoom_, "bzc", "All", "Zoom All", true), &QToolButton::clicked, this,
+            &DrawingWindow::zoomAllCommand);
+    addButton(zoom_, "ToolButton6", QString::fromUtf8("\u2316N"), "Change North Arrow position", false);
+    addToggle(zoom_, "shnord", "N", "Show / Hide North arrow", view_.toggles.showNorthArrow);
+    addButton(zoom_, "ToolButton12", "Legend", "Legend manager", false);
+
+    entities_ = addToolBar("Entities");
+    entities_->setObjectName("ToolBar1");
+    addToggle(entities_, "showpoints", QString::fromUtf8("\u2022"), "Show Points", view_.toggles.showPoints);
+    addToggle(entities_, "shownum", "12", "Show Numbers", view_.toggles.showNumbers);
+    addToggle(entities_, "showdesc", "Abc", "Show Descriptions", view_.toggles.showDescriptions);
+    addToggle(entities_, "onlym", "M", "Only marked points", view_.toggles.onlyMarked);
+    addToggle(entities_, "showpl", "/\\", "Show Polylines", view_.toggles.showPolylines);
+    entities_->addWidget(new QLabel("Text Height: ", entities_));
+    httxt_ = new QComboBox(entities_);
+    httxt_->setObjectName("httxt");
+    httxt_->setEditable(true);
+    httxt_->setInsertPolicy(QComboBox::NoInsert);
+    for (int h = 5; h <= 30; ++h) httxt_->addItem(QString::number(h));
+    httxt_->setEditText("5");
+    httxt_->setMinimumContentsLength(3);
+    httxt_->lineEdit()->installEventFilter(this);
+    httxt_->installEventFilter(this);
+    entities_->addWidget(httxt_);
+    connect(httxt_, &QComboBox::activated, this, [this] { applyTextHeight(); });
+    focusSink_ = new QLineEdit(entities_);
+    focusSink_->setObjectName("Edit1");
+    focusSink_->setReadOnly(true);
+    focusSink_->setFixedWidth(1);
+    entities_->addWidget(focusSink_);
+
+    polylines_ = addToolBar("Entities");
+    polylines_->setObjectName("ToolBar4");
+    connect(addButton(polylines_, "showpol", "Pl", "Polyline and Arc manager", true), &QToolButton::clicked, this,
+            &DrawingWindow::polylinesRequested);
+
+    controlBarMenu_ = new QMenu(this);
+    controlBarMenu_->setObjectName("PopupMenu1");
+    for (auto [text, bar] : {std::pair{"Standard", standard_}, std::pair{"Zoom", zoom_}, std::pair{"Entities", entities_}}) {
+        QAction* a = controlBarMenu_->addAction(text);
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, bar = bar](bool on) { bar->setVisible(on); });
+    }
+    connect(controlBarMenu_, &QMenu::aboutToShow, this, [this] {
+        const QList<QAction*> items = controlBarMenu_->actions();
+        items[0]->setChecked(standard_->isVisible());
+        items[1]->setChecked(zoom_->isVisible());
+        items[2]->setChecked(entities_->isVisible());
+    });
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    surface_ = new DrawingSurface(this, image_, central);
+    surface_->move(4, 0);
+
+    static const int widths[3] = {150, 350, 50};
+    for (int i = 0; i < 3; ++i) {
+        status_[i] = new QLabel(this);
+        status_[i]->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(status_[i], i == 2 ? 1 : 0);
+    }
+    statusBar()->setObjectName("StatusBar1");
+
+    setMinimumSize(kMinWidth, kMinHeight);
+    resize(656, 368);
+    layoutSurface();
+}
+
+QToolButton* DrawingWindow::addButton(QToolBar* bar, const char* name, const QString& text, const QString& hint,
+                                      bool enabled) {
+    auto* b = new QToolButton(bar);
+    b->setObjectName(name);
+    b->setText(text);
+    b->setIcon(toolIcon(name));
+    b->setIconSize(QSize(16, 16));
+    b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    b->setFixedSize(24, 24); // the four toolbars fit the window's designed width
+    b->setToolTip(hint);
+    b->setEnabled(enabled);
+    b->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(b);
+    return b;
+}
+
+QToolButton* DrawingWindow::addToggle(QToolBar* bar, const char* name, const QString& text, const QString& hint,
+                                      bool down) {
+    QToolButton* b = addButton(bar, name, text, hint, true);
+    b->setCheckable(true);
+    b->setChecked(down);
+    connect(b, &QToolButton::toggled, this, [this] {
+        readToggles();
+        redraw();
+    });
+    return b;
+}
+
+QToolButton* DrawingWindow::button(const char* name) const { return findChild<QToolButton*>(name); }
+
+QToolBar* DrawingWindow::toolBar(const char* name) const { return findChild<QToolBar*>(name); }
+
+QString DrawingWindow::statusText(int panel) const { return status_[panel]->text(); }
+
+void DrawingWindow::readToggles() {
+    DisplayToggles& t = view_.toggles;
+    t.showPoints = button("showpoints")->isChecked();
+    t.showNumbers = button("shownum")->isChecked();
+    t.showDescriptions = button("showdesc")->isChecked();
+    t.onlyMarked = button("onlym")->isChecked();
+    t.showPolylines = button("showpl")->isChecked();
+    t.showNorthArrow = button("shnord")->isChecked();
+}
+
+void DrawingWindow::applyTextHeight() {
+    if (applyingHeight_) return; // moving the focus away below leaves the box once more
+    applyingHeight_ = true;
+    const auto h = parseInteger(toCp1252(httxt_->currentText()));
+    const int height = h ? *h : 12;
+    if (!h) httxt_->setEditText("12");
+    view_.labelHeight = height;
+    Q_EMIT labelHeightChanged(height);
+    focusSink_->setFocus(); // the box gives up the focus
+    applyingHeight_ = false;
+    redraw();
+}
+
+bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == httxt_ || watched == httxt_->lineEdit()) {
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            applyTextHeight();
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) applyTextHeight();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void DrawingWindow::caseStarted() {
+    httxt_->setEditText(QString::number(view_.labelHeight));
+}
+
+void DrawingWindow::showWithToolbars() {
+    standard_->show();
+    zoom_->show();
+    entities_->show();
+    polylines_->show();
+    show();
+}
+
+void DrawingWindow::closeEvent(QCloseEvent* event) {
+    // The window is only ever hidden; its toolbars go with it.
+    event->ignore();
+    hide();
+    Q_EMIT closedByUser();
+}
+
+void DrawingWindow::layoutSurface() {
+    // The surface follows the window: (width - 16) x (height - 82) of the outer size.
+    const int w = std::max(1, width() - 16);
+    const int h = std::max(1, height() - 82);
+    surface_->resize(w, h);
+    if (image_.size() != QSize(w, h)) image_ = QImage(w, h, QImage::Format_RGB32);
+    view_.width = w;
+    view_.height = h;
+    status_[0]->setText(QString("Image size: %1 x %2 pixels").arg(w).arg(h));
+}
+
+void DrawingWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    layoutSurface();
+    redraw();
+}
+
+QMenu* DrawingWindow::createPopupMenu() {
+    // The toolbar area's own menu; Qt deletes what this returns, so hand out a copy.
+    auto* menu = new QMenu(this);
+    Q_EMIT controlBarMenu_->aboutToShow();
+    for (QAction* a : controlBarMenu_->actions()) menu->addAction(a);
+    return menu;
+}
+
+void DrawingWindow::redraw() {
+    if (image_.isNull()) return;
+    QtCanvas canvas(image_);
+    const RedrawResult result = redrawPlan(doc_, view_, canvas);
+    status_[2]->setText(QString::fromStdString(result.zoomReadout));
+    surface_->update();
+    // Texts from the case are cp1252; the boxes show UTF-8.
+    if (!result.conversionError.empty()) prompts_.error(cp1252ToUtf8(result.conversionError));
+    if (!result.brokenDefinitions.empty()) prompts_.error(cp1252ToUtf8(result.brokenDefinitions));
+}
+
+void DrawingWindow::zoomAllCommand() {
+    zoomAll(view_, doc_.screen);
+    redraw();
+}
+
+void DrawingWindow::zoomInCommand() {
+    zoomStep(view_, doc_.screen, view_.zoomCentre.x, view_.zoomCentre.y, true);
+    redraw();
+}
+
+void DrawingWindow::zoomOutCommand() {
+    zoomStep(view_, doc_.screen, view_.zoomCentre.x, view_.zoomCentre.y, false);
+    redraw();
+}
+
+void DrawingWindow::mousePressed(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
+    if (mods & Qt::ControlModifier) return; // Ctrl-clicks belong to distance measuring
+    if (button == Qt::LeftButton || button == Qt::RightButton) {
+        zoomStep(view_, doc_.screen, x, y, button == Qt::LeftButton);
+        redraw();
+        view_.zoomCentre = {x, y};
+    } else if (button == Qt::MiddleButton && !panning_) {
+        panning_ = true;
+        lastPan_ = {x, y};
+        surface_->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+void DrawingWindow::mouseMoved(int x, int y) {
+    if (!panning_) return;
+    panView(doc_.screen, x - lastPan_.x(), y - lastPan_.y());
+    lastPan_ = {x, y};
+    redraw();
+}
+
+void DrawingWindow::mouseReleased(Qt::MouseButton button) {
+    if (button != Qt::MiddleButton || !panning_) return;
+    panning_ = false;
+    surface_->setCursor(Qt::ArrowCursor);
+}
+
+void DrawingWindow::wheelTurned(int x, int y, int delta) {
+    if (!wheelNotification(view_)) return;
+    zoomStep(view_, doc_.screen, x, y, delta > 0);
+    redraw();
+    view_.zoomCentre = {x, y};
+}
+
+} // namespace zorvane::ui

@@ -1,0 +1,86 @@
+#pragma once
+// " Bitmap View": the plan surface with its toolbars, the zoom readout and the mouse tools.
+#include "app/Prompts.h"
+#include "case/CaseDocument.h"
+#include "view/PlanView.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QToolBar;
+class QToolButton;
+
+namespace zorvane::ui {
+
+class DrawingSurface;
+
+class DrawingWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts, QWidget* parent = nullptr);
+
+    // Paints the whole plan again and shows what the drawing pass had to report.
+    void redraw();
+    // A new or opened case: text height from the options, the legend button on.
+    void caseStarted();
+    void showWithToolbars();
+
+    DrawingSurface* surface() const { return surface_; }
+    const QImage& image() const { return image_; }
+    QString statusText(int panel) const;
+    QToolButton* button(const char* name) const;
+    QComboBox* textHeightBox() const { return httxt_; }
+    QMenu* controlBarMenu() const { return controlBarMenu_; }
+    QToolBar* toolBar(const char* name) const;
+
+    // Zoom steps and the mouse tools, as the toolbar and the surface call them.
+    void zoomAllCommand();
+    void zoomInCommand();
+    void zoomOutCommand();
+    void mousePressed(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods);
+    void mouseMoved(int x, int y);
+    void mouseReleased(Qt::MouseButton button);
+    void wheelTurned(int x, int y, int delta);
+
+Q_SIGNALS:
+    void closedByUser();
+    void showMainRequested();
+    void polylinesRequested();
+    void labelHeightChanged(int height);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    QMenu* createPopupMenu() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QToolButton* addButton(QToolBar* bar, const char* name, const QString& text, const QString& hint, bool enabled);
+    QToolButton* addToggle(QToolBar* bar, const char* name, const QString& text, const QString& hint, bool down);
+    void applyTextHeight();
+    void readToggles();
+    void layoutSurface();
+
+    CaseDocument& doc_;
+    PlanView& view_;
+    Prompts& prompts_;
+    QImage image_;
+    DrawingSurface* surface_ = nullptr;
+    QComboBox* httxt_ = nullptr;
+    QLineEdit* focusSink_ = nullptr;
+    QLabel* status_[3] = {};
+    QToolBar* standard_ = nullptr;
+    QToolBar* zoom_ = nullptr;
+    QToolBar* entities_ = nullptr;
+    QToolBar* polylines_ = nullptr;
+    QMenu* controlBarMenu_ = nullptr;
+    bool applyingHeight_ = false;
+    bool panning_ = false;
+    QPoint lastPan_;
+};
+
+} // namespace zorvane::ui

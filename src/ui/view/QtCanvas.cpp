@@ -1,0 +1,478 @@
+#include "ui/view/QtCanvas.h"
+
+#include "case/LegendRecord.h"
+#include "text/Cp1252.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QFontMetricsF>
+#include <QPen>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <tuple>
+
+namespace zorvane::ui {
+
+namespace {
+
+constexpr int kMaxPixelSize = 2048;
+// Characters up to this size are rendered once per font and then copied; larger ones (a
+// legend in a poster font) are drawn by QPainter each time rather than held in memory.
+constexpr int kMaxCachedPixelSize = 200;
+constexpr int kDefaultPixelSize = 12;
+constexpr int kMaxPenWidth = 255;
+constexpr std::size_t kMaxFaces = 32;
+
+QRgb toRgb(Colour c) {
+    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QRgb mix(QRgb dst, QRgb src, unsigned a) {
+    const unsigned na = 255 - a;
+    auto channel = [&](int shift) {
+        return (((dst >> shift & 0xFF) * na + (src >> shift & 0xFF) * a + 127) / 255) << shift;
+    };
+    return 0xFF000000u | channel(16) | channel(8) | channel(0);
+}
+
+const std::array<QChar, 256>& unicodeOfCp1252() {
+    static const std::array<QChar, 256> table = [] {
+        std::array<QChar, 256> t{};
+        for (int b = 0; b < 256; ++b) {
+            const QString s =
+                QString::fromStdString(cp1252ToUtf8(std::string(1, static_cast<char>(b))));
+            t[b] = s.isEmpty() ? QChar() : s.front();
+        }
+        return t;
+    }();
+    return table;
+}
+
+} // namespace
+
+// The ink of each character in one colour, already blended onto the white cell: a label is
+// then a white fill and one store per ink pixel, plus a blend for the odd pixel that reaches
+// past a character's own box into its neighbour's.
+struct QtCanvas::Tint {
+    struct Pixel {
+        std::int16_t dx, dy; // from the pen position and the cell top
+        QRgb rgb;
+    };
+    QRgb rgb = 0;
+    std::array<std::vector<Pixel>, 256> ink;
+    std::array<bool, 256> built{};
+};
+
+struct QtCanvas::Face {
+    struct Mask {
+        int left = 0, top = 0, width = 0, height = 0; // relative to the pen position and cell top
+        std::vector<unsigned char> alpha;
+        bool built = false;
+        // Ink beyond the character's own advance and cell ("A", "W", "j" reach a pixel into
+        // their neighbours); blended after all the cells of a text are in place.
+        struct Ink {
+            int dx, dy;
+            unsigned a;
+        };
+        std::vector<Ink> outside;
+    };
+    std::array<bool, 256> overhangs{}; // the mask holds ink outside the box
+    QFont font;
+    int pixelSize = 0;
+    int cellHeight = 0;
+    int ascent = 0;
+    bool cached = false;
+    std::array<int, 256> advance{};
+    std::array<Mask, 256> masks;
+    std::vector<std::shared_ptr<Tint>> tints; // most recent last
+
+    explicit Face(const CanvasFont& wanted) {
+        font = QFont(QString::fromStdString(cp1252ToUtf8(wanted.name)));
+        font.setBold(wanted.style & kBold);
+        font.setItalic(wanted.style & kItalic);
+        font.setUnderline(wanted.style & kUnderline);
+        font.setStrikeOut(wanted.style & kStrikeOut);
+        font.setStyleStrategy(
+            QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
+        const std::int64_t h = wanted.height;
+        std::int64_t px = kDefaultPixelSize;
+        if (h < 0) {
+            px = -h;
+        } else if (h > 0) {
+            QFont probe(font);
+            probe.setPixelSize(1000);
+            const double cellPerPixel = QFontMetricsF(probe).height() / 1000;
+            px = std::llround(static_cast<double>(h) / (cellPerPixel > 0 ? cellPerPixel : 1));
+        }
+        const bool clamped = px < 1 || px > kMaxPixelSize;
+        pixelSize = static_cast<int>(std::clamp<std::int64_t>(px, 1, kMaxPixelSize));
+        font.setPixelSize(pixelSize);
+        const QFontMetrics metrics(font);
+        cellHeight = h > 0 && !clamped ? static_cast<int>(h) : metrics.height();
+        ascent = metrics.ascent();
+        cached = pixelSize <= kMaxCachedPixelSize;
+        const auto& unicode = unicodeOfCp1252();
+        for (int b = 0; b < 256; ++b)
+            advance[b] = unicode[b].isNull() ? 0 : metrics.horizontalAdvance(unicode[b]);
+    }
+
+    // The character's coverage, rendered on first use.
+    const Mask& mask(unsigned char byte) {
+        Mask& m = masks[byte];
+        if (m.built) return m;
+        m.built = true;
+        const QChar ch = unicodeOfCp1252()[byte];
+        if (ch.isNull()) return m;
+        const int pad = pixelSize + 4; // room for overhangs, accents and descenders
+        QImage scratch(advance[byte] + 2 * pad, cellHeight + 2 * pad, QImage::Format_RGB32);
+        scratch.fill(Qt::white);
+        {
+            QPainter p(&scratch);
+            p.setFont(font);
+            p.setPen(Qt::black);
+            p.drawText(QPoint(pad, pad + ascent), QString(ch));
+        }
+        int x0 = scratch.width(), y0 = scratch.height(), x1 = -1, y1 = -1;
+        for (int y = 0; y < scratch.height(); ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+            for (int x = 0; x < scratch.width(); ++x)
+                if (row[x] != 0xFFFFFFFFu)
+                    x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = y;
+        }
+        if (x1 < 0) return m;
+        m.left = x0 - pad, m.top = y0 - pad, m.width = x1 - x0 + 1, m.height = y1 - y0 + 1;
+        m.alpha.resize(static_cast<std::size_t>(m.width) * m.height);
+        for (int y = 0; y < m.height; ++y) {
+            const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y0 + y));
+            for (int x = 0; x < m.width; ++x)
+                m.alpha[static_cast<std::size_t>(y) * m.width + x] =
+                    static_cast<unsigned char>(255 - qGreen(row[x0 + x]));
+        }
+        for (int y = 0; y < m.height; ++y)
+            for (int x = 0; x < m.width; ++x) {
+                const unsigned a = m.alpha[static_cast<std::size_t>(y) * m.width + x];
+                if (a != 0 && !inBox(byte, m.left + x, m.top + y))
+                    m.outside.push_back({m.left + x, m.top + y, a});
+            }
+        overhangs[byte] = !m.outside.empty();
+        return m;
+    }
+
+    bool inBox(unsigned char byte, int x, int y) const {
+        return x >= 0 && x < advance[byte] && y >= 0 && y < cellHeight;
+    }
+
+    std::shared_ptr<Tint> tint(QRgb rgb) {
+        for (auto it = tints.begin(); it != tints.end(); ++it)
+            if ((*it)->rgb == rgb) return *it;
+        if (tints.size() >= 8) tints.erase(tints.begin());
+        tints.push_back(std::make_shared<Tint>());
+        tints.back()->rgb = rgb;
+        return tints.back();
+    }
+
+    // The character's ink in the tint's colour, inside its box; built on first use.
+    const std::vector<Tint::Pixel>& ink(Tint& t, unsigned char byte) {
+        std::vector<Tint::Pixel>& pixels = t.ink[byte];
+        if (t.built[byte]) return pixels;
+        t.built[byte] = true;
+        const Mask& m = mask(byte);
+        for (int y = 0; y < m.height; ++y)
+            for (int x = 0; x < m.width; ++x)
+                if (const unsigned a = m.alpha[static_cast<std::size_t>(y) * m.width + x];
+                    a != 0 && inBox(byte, m.left + x, m.top + y))
+                    pixels.push_back({static_cast<std::int16_t>(m.left + x),
+                                      static_cast<std::int16_t>(m.top + y),
+                                      mix(0xFFFFFFFFu, t.rgb, a)});
+        return pixels;
+    }
+};
+
+namespace {
+
+// Faces live as long as the program; a handful of fonts are in use at any time.
+using FaceCache =
+    std::map<std::tuple<std::string, std::int32_t, std::uint8_t>, std::shared_ptr<QtCanvas::Face>>;
+
+FaceCache& faceCache() {
+    static FaceCache faces;
+    return faces;
+}
+
+// Fonts must not outlive the application object.
+void dropFaces() {
+    faceCache().clear();
+}
+
+std::shared_ptr<QtCanvas::Face> faceFor(const CanvasFont& wanted) {
+    FaceCache& faces = faceCache();
+    const auto key = std::make_tuple(wanted.name, wanted.height, wanted.style);
+    if (const auto it = faces.find(key); it != faces.end()) return it->second;
+    if (faces.empty()) qAddPostRoutine(dropFaces);
+    if (faces.size() >= kMaxFaces) faces.clear();
+    auto face = std::make_shared<QtCanvas::Face>(wanted);
+    faces.emplace(key, face);
+    return face;
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QImage& image) : image_(image) {
+    const auto format = image_.format();
+    if (format != QImage::Format_RGB32 && format != QImage::Format_ARGB32 &&
+        format != QImage::Format_ARGB32_Premultiplied)
+        image_.convertTo(QImage::Format_RGB32);
+    if (!image_.isNull()) {
+        bits_ = reinterpret_cast<QRgb*>(image_.bits()); // detaches before the painter starts
+        stride_ = image_.bytesPerLine() / 4;
+        width_ = image_.width();
+        height_ = image_.height();
+        painter_.begin(&image_);
+    }
+    shapeMarks(1);
+    setFont({"Arial", 12, 0, kBlack});
+}
+
+QtCanvas::~QtCanvas() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void QtCanvas::fillRect(int left, int top, int right, int bottom, Colour colour) {
+    const int x0 = std::max(left, 0), x1 = std::min(right, width_);
+    const int y0 = std::max(top, 0), y1 = std::min(bottom, height_);
+    if (x0 >= x1 || y0 >= y1) return;
+    const QRgb rgb = toRgb(colour);
+    if (rgb == 0xFFFFFFFFu) { // the white of every redraw: a byte fill is several times faster
+        for (int y = y0; y < y1; ++y)
+            std::memset(bits_ + y * stride_ + x0, 0xFF, sizeof(QRgb) * (x1 - x0));
+        return;
+    }
+    for (int y = y0; y < y1; ++y) std::fill_n(bits_ + y * stride_ + x0, x1 - x0, rgb);
+}
+
+void QtCanvas::setPen(Colour colour, int width) {
+    const QRgb rgb = toRgb(colour);
+    width = std::clamp(width, 1, kMaxPenWidth);
+    if (rgb == penRgb_ && width == penWidth_) return;
+    penRgb_ = rgb;
+    penWidth_ = width;
+    painterPenStale_ = true;
+}
+
+void QtCanvas::shapeMarks(int width) {
+    width = std::clamp(width, 1, kMaxPenWidth);
+    if (width == markWidth_) return;
+    markWidth_ = width;
+    // A round mark `width` pixels across: odd widths centred on the pixel, even ones on its
+    // top-left corner. Qt itself draws nothing for a zero-length line.
+    mark_.clear();
+    const double r2 = width * width / 4.0;
+    const double c = width % 2 ? 0.0 : -0.5;
+    const int reach = width / 2 + 1;
+    for (int dy = -reach; dy <= reach; ++dy) {
+        int x0 = reach + 1, x1 = -reach - 1;
+        for (int dx = -reach; dx <= reach; ++dx)
+            if ((dx - c) * (dx - c) + (dy - c) * (dy - c) <= r2)
+                x0 = std::min(x0, dx), x1 = std::max(x1, dx);
+        if (x0 <= x1) mark_.push_back({dy, x0, x1});
+    }
+    markReach_ = reach;
+}
+
+void QtCanvas::applyPen() {
+    if (!painterPenStale_) return;
+    painter_.setPen(QPen(QColor::fromRgb(penRgb_), penWidth_ <= 1 ? 0 : penWidth_, Qt::SolidLine,
+                         Qt::RoundCap, Qt::RoundJoin));
+    painterPenStale_ = false;
+}
+
+void QtCanvas::line(int x1, int y1, int x2, int y2) {
+    if (x1 == x2 && y1 == y2) {
+        const Mark mark{x1, y1, 0};
+        return stampMarks(std::span<const Mark>(&mark, 1), penWidth_, penRgb_);
+    }
+    if (!painter_.isActive()) return;
+    applyPen();
+    painter_.drawLine(x1, y1, x2, y2);
+}
+
+void QtCanvas::marks(std::span<const Mark> marks, int width) {
+    stampMarks(marks, width, std::nullopt);
+}
+
+void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::optional<QRgb> colour) {
+    shapeMarks(penWidth);
+    // Locals, so that the stores into the image cannot make the compiler reload them.
+    QRgb* const bits = bits_;
+    const qsizetype stride = stride_;
+    const std::int64_t width = width_, height = height_, reach = markReach_;
+    const Span* const spans = mark_.data();
+    const std::size_t rows = mark_.size();
+    QRgb lastRgb = 0xFF000000u;
+    Colour last = 0;
+    for (const Mark& p : marks) {
+        if (p.colour != last) last = p.colour, lastRgb = toRgb(p.colour);
+        const QRgb rgb = colour ? *colour : lastRgb;
+        if (p.x >= reach && p.y >= reach && p.x < width - reach && p.y < height - reach) {
+            // Wholly inside, the common case: no clipping per row.
+            QRgb* const centre = bits + p.y * stride + p.x;
+            for (std::size_t r = 0; r < rows; ++r) {
+                QRgb* const row = centre + spans[r].dy * stride;
+                for (int dx = spans[r].x0; dx <= spans[r].x1; ++dx) row[dx] = rgb;
+            }
+            continue;
+        }
+        for (std::size_t r = 0; r < rows; ++r) {
+            const std::int64_t y = std::int64_t{p.y} + spans[r].dy;
+            if (y < 0 || y >= height) continue;
+            const std::int64_t a = std::max<std::int64_t>(std::int64_t{p.x} + spans[r].x0, 0);
+            const std::int64_t b =
+                std::min<std::int64_t>(std::int64_t{p.x} + spans[r].x1, width - 1);
+            for (std::int64_t x = a; x <= b; ++x) bits[y * stride + x] = rgb;
+        }
+    }
+}
+
+void QtCanvas::polyline(std::span<const PixelPos> vertices) {
+    if (!painter_.isActive() || vertices.size() < 2) return;
+    applyPen();
+    points_.clear();
+    for (const PixelPos& v : vertices) points_.emplace_back(v.x, v.y);
+    painter_.drawPolyline(points_.data(), static_cast<int>(points_.size()));
+}
+
+void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
+    if (!painter_.isActive() || vertices.empty()) return;
+    applyPen();
+    points_.clear();
+    for (const PixelPos& v : vertices) points_.emplace_back(v.x, v.y);
+    painter_.setBrush(QColor::fromRgb(toRgb(fill)));
+    painter_.drawPolygon(points_.data(), static_cast<int>(points_.size()));
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void QtCanvas::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
+                   int yEnd) {
+    if (!painter_.isActive()) return;
+    applyPen();
+    const double l = std::min(left, right), r = std::max(left, right);
+    const double t = std::min(top, bottom), b = std::max(top, bottom);
+    const double cx = (l + r) / 2, cy = (t + b) / 2, ax = (r - l) / 2, ay = (b - t) / 2;
+    // Qt measures arcs in the ellipse's own parameter, counter-clockwise from 3 o'clock with y
+    // up; a ray through a point meets the ellipse at the parameter of the scaled offset.
+    auto degrees = [&](int x, int y) {
+        const double dx = ax > 0 ? (x - cx) / ax : x - cx;
+        const double dy = ay > 0 ? (cy - y) / ay : cy - y;
+        return std::atan2(dy, dx) * 180 / 3.14159265358979323846;
+    };
+    const double start = degrees(xStart, yStart);
+    double sweep = std::fmod(degrees(xEnd, yEnd) - start + 720, 360);
+    int sweep16 = 360 * 16; // start and end on one ray: the whole ellipse
+    if (sweep != 0) sweep16 = std::clamp(static_cast<int>(std::lround(sweep * 16)), 1, 360 * 16);
+    painter_.drawArc(QRectF(l, t, r - l, b - t), static_cast<int>(std::lround(start * 16)),
+                     sweep16);
+}
+
+void QtCanvas::setFont(const CanvasFont& font) {
+    face_ = faceFor(font);
+    tint_.reset();
+    textRgb_ = toRgb(font.colour);
+}
+
+void QtCanvas::setTextColour(Colour colour) {
+    textRgb_ = toRgb(colour);
+}
+
+int QtCanvas::textWidth(std::string_view cp1252) {
+    int width = 0;
+    for (const char c : cp1252) width += face_->advance[static_cast<unsigned char>(c)];
+    return width;
+}
+
+int QtCanvas::textHeight() {
+    return face_->cellHeight;
+}
+
+void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& clip) {
+    if (!tint_ || tint_->rgb != textRgb_) tint_ = face_->tint(textRgb_);
+    const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
+    for (int row = ct; row < cb; ++row)
+        std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);
+    const bool whole =
+        cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == textWidth(cp1252);
+    QRgb* const top = whole ? bits_ + static_cast<std::int64_t>(y) * stride_ : nullptr;
+    std::int64_t pen = x;
+    bool overhangs = false;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        const int advance = face_->advance[byte];
+        if (pen + advance > cl && pen < cr) {
+            const auto& ink = face_->ink(*tint_, byte);
+            if (whole) {
+                for (const Tint::Pixel& p : ink) top[p.dy * stride_ + pen + p.dx] = p.rgb;
+            } else {
+                for (const Tint::Pixel& p : ink) {
+                    const std::int64_t px = pen + p.dx, py = std::int64_t{y} + p.dy;
+                    if (px >= cl && px < cr && py >= ct && py < cb)
+                        bits_[py * stride_ + px] = p.rgb;
+                }
+            }
+        }
+        overhangs = overhangs || face_->overhangs[byte];
+        pen += advance;
+    }
+    if (!overhangs) return;
+    pen = x;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (face_->overhangs[byte]) {
+            for (const Face::Mask::Ink& ink : face_->mask(byte).outside) {
+                const std::int64_t px = pen + ink.dx, py = std::int64_t{y} + ink.dy;
+                if (px >= cl && px < cr && py >= ct && py < cb) {
+                    QRgb& d = bits_[py * stride_ + px];
+                    d = mix(d, textRgb_, ink.a);
+                }
+            }
+        }
+        pen += face_->advance[byte];
+    }
+}
+
+void QtCanvas::text(int x, int y, std::string_view cp1252) {
+    const std::int64_t width = textWidth(cp1252);
+    const int cl = static_cast<int>(std::max<std::int64_t>(x, 0));
+    const int cr = static_cast<int>(std::min<std::int64_t>(std::int64_t{x} + width, width_));
+    const int ct = static_cast<int>(std::max<std::int64_t>(y, 0));
+    const int cb =
+        static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + face_->cellHeight, height_));
+    if (cl >= cr || ct >= cb) return;
+    const QRect clip(cl, ct, cr - cl, cb - ct);
+    if (face_->cached) return drawCells(x, y, cp1252, clip);
+    if (!painter_.isActive()) return;
+    for (int row = ct; row < cb; ++row)
+        std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);
+    painter_.save();
+    painter_.setClipRect(clip);
+    painter_.setFont(face_->font);
+    painter_.setPen(QColor::fromRgb(textRgb_));
+    const auto& unicode = unicodeOfCp1252();
+    std::int64_t pen = x;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (!unicode[byte].isNull() && pen + face_->advance[byte] + face_->pixelSize >= cl &&
+            pen - face_->pixelSize < cr)
+            painter_.drawText(QPoint(static_cast<int>(pen), y + face_->ascent),
+                              QString(unicode[byte]));
+        pen += face_->advance[byte];
+    }
+    painter_.restore();
+    painterPenStale_ = true;
+}
+
+} // namespace zorvane::ui
