@@ -1,0 +1,63 @@
+#include "ui/app/QtPrompts.h"
+
+#include "ui/app/SavePromptDialog.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace zorvane::ui {
+
+QStringList qtNameFilters(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    QStringList out;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString name = parts[i];
+        // Qt reads the patterns from the last parentheses: give it the real ones.
+        if (int open = name.lastIndexOf('('); open > 0) name = name.left(open).trimmed();
+        QString patterns = parts[i + 1];
+        patterns.replace(';', ' ');
+        out << QString("%1 (%2)").arg(name, patterns);
+    }
+    return out;
+}
+
+void QtPrompts::error(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, "Error", QString::fromStdString(text), QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+void QtPrompts::information(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(text),
+                    QMessageBox::Ok, parent_);
+    box.exec();
+}
+
+SaveAnswer QtPrompts::askSaveChanges() {
+    SavePromptDialog dialog(parent_);
+    return dialog.ask();
+}
+
+namespace {
+std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString::fromStdString(r.title), QString::fromStdString(r.initialFolder));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList filters = qtNameFilters(r.filter);
+    dialog.setNameFilters(filters);
+    if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
+    dialog.setDefaultSuffix(QString::fromStdString(r.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+} // namespace
+
+std::optional<std::string> QtPrompts::openFile(const FileDialogRequest& r) {
+    return runFileDialog(parent_, r, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtPrompts::saveFile(const FileDialogRequest& r) {
+    return runFileDialog(parent_, r, QFileDialog::AcceptSave);
+}
+
+} // namespace zorvane::ui
