@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QDialog>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace zorvane;
@@ -60,6 +62,22 @@ private Q_SLOTS:
         QCOMPARE(p->descriptorBox()->count(), 1);
         QVERIFY(p->navButton(Nav::NewPoint)->isEnabled());
         QVERIFY(h.window->findChild<QAction*>("Undo1")->isEnabled());
+    }
+
+    void aTypedDescriptorIsStoredAsTypedNotCompleted() {
+        UiHarness h;
+        h.show();
+        h.window->newCase(CaseMode::Xyz);
+        for (const char* desc : {"Kerb, west end", "Kerb"}) {
+            for (const char* v : {"1", "2", "3"}) {
+                QTest::keyClicks(focus(), v);
+                enter(focus());
+            }
+            QTest::keyClicks(focus(), desc);
+            enter(focus());
+        }
+        QCOMPARE(h.window->document().points.size(), std::size_t(2));
+        QCOMPARE(h.window->document().points[1].descriptor.view(), std::string_view("Kerb"));
     }
 
     void missingValueShowsTheErrorAndFocusesTheFirstField() {
@@ -129,6 +147,40 @@ private Q_SLOTS:
         QCOMPARE(h.window->document().lastPointNumber, 3);
         h.window->undo();
         QCOMPARE(h.window->document().points[1].markColour, 0x0000FFu);
+    }
+
+    void renumberDialogRenumbersFromTheGivenStart() {
+        UiHarness h;
+        h.show();
+        h.window->newCase(CaseMode::Xyz);
+        ui::EntryPage* p = h.window->currentPage();
+        for (const char* n : {"10", "20", "30"}) {
+            p->numberField()->setText(n);
+            p->valueFields()[0]->setText("1");
+            p->valueFields()[1]->setText("1");
+            h.window->createPoint();
+        }
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->objectName(), QString("TForm14"));
+            QCOMPARE(dialog->windowTitle(), QString(" Points renumbering"));
+            auto* start = dialog->findChild<QLineEdit*>("Edit1");
+            QCOMPARE(start->text(), QString("0"));
+            start->setText("-4");
+            QTest::keyClick(start, Qt::Key_Return);
+            QCOMPARE(start->text(), QString("0"));
+            start->setText("5");
+            dialog->findChild<QPushButton*>("renumber")->click();
+            dialog->findChild<QPushButton*>("close")->click();
+        });
+        h.window->showRenumber();
+        std::vector<int> numbers;
+        for (const auto& pt : h.window->document().points) numbers.push_back(pt.number);
+        QCOMPARE(numbers, (std::vector<int>{5, 6, 7}));
+        QCOMPARE(h.window->statusText(1), QString("Last Point: 7"));
+        QCOMPARE(cell(*h.window, 3, 0), QString("7"));
+        QVERIFY(h.window->findChild<QAction*>("Undo1")->isEnabled()); // left as it was
     }
 
     void navigationButtonsStepThroughTheRows() {

@@ -1,6 +1,7 @@
 #include "ui/app/EntryPage.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -104,6 +105,10 @@ EntryPage::EntryPage(CaseMode mode, QWidget* parent) : QWidget(parent), mode_(mo
     descriptor_->setObjectName(names.descriptor);
     descriptor_->setEditable(true);
     descriptor_->setInsertPolicy(QComboBox::NoInsert); // the list holds the case's descriptors only
+    // Suggest known descriptors without completing the text inline: "Kerb" typed must not be
+    // stored as "Kerb, west end".
+    descriptor_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    descriptor_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     descriptor_->setGeometry(kFieldX, y, kFieldWidth, 20);
     descriptor_->installEventFilter(this); // keys reach the box, which hands them to its edit
 

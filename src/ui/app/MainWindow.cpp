@@ -9,6 +9,7 @@
 #include "ui/app/Cp1252Text.h"
 #include "ui/app/DrawingSettingsDialog.h"
 #include "ui/app/PointGridModel.h"
+#include "ui/app/QtColour.h"
 #include "ui/app/RenumberDialog.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/PolylinesWindow.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTableView>
@@ -45,8 +47,6 @@ constexpr int kTopPanelHeight = 39;
 constexpr const char* kCaseFileFilter =
     "XYZ files (*.zvx, *.txt)|*.zvx;*.txt|Polar files (*.zvp, *.txt)|*.zvp;*.txt|NSEW files (*.zvn, *.txt)|"
     "*.zvn;*.txt|Text files (*.txt)|*.txt|Zorvane files (*.zvr)|*.zvr|All files (*.*)|*.*";
-
-QColor toQColor(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
 
 char localeSeparator() {
     const QString point = QLocale().decimalPoint();
@@ -90,6 +90,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent) : QMainWindow(paren
         showButton_->setText("Show");
     });
     connect(drawing_, &DrawingWindow::polylinesRequested, this, [this] {
+        if (!polylinesPlaced_) { // the first time beside the drawing, not over it
+            polylines_->move(drawing_->frameGeometry().topRight() + QPoint(8, 0));
+            polylinesPlaced_ = true;
+        }
         polylines_->show();
         polylines_->raise();
     });
@@ -186,7 +190,7 @@ void MainWindow::buildLayout() {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(view->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this, view](const QModelIndex& current) {
-                    if (current.isValid() && view->isVisible() && doc_.started) selectRow(current.row() + 1);
+                    if (current.isValid() && !selecting_ && view->isVisible() && doc_.started) selectRow(current.row() + 1);
                 });
         connect(view, &QWidget::customContextMenuRequested, this, [this, view](const QPoint& pos) {
             if (!doc_.started) return;
@@ -708,7 +712,8 @@ void MainWindow::selectRow(int gridRow) {
     QTableView* view = grid(doc_.mode);
     if (view->model()->rowCount() != PointGrid::rowCount(doc_.points.size()) - 1) resetGridModels();
     {
-        const QSignalBlocker block(view->selectionModel());
+        // The view must still hear of the change to paint it; only our own handler stays out.
+        const QScopedValueRollback guard(selecting_, true);
         const QModelIndex index = view->model()->index(gridRow - 1, 0);
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         view->scrollTo(index);
@@ -722,7 +727,10 @@ void MainWindow::loadSelectionIntoFields() {
     p->numberField()->setText(fromCp1252(s.fields.number));
     const auto& values = p->valueFields();
     for (std::size_t i = 0; i < values.size(); ++i) values[i]->setText(fromCp1252(s.fields.values[i]));
-    if (s.pointRow) p->descriptorBox()->setEditText(fromCp1252(s.fields.descriptor));
+    if (s.pointRow) {
+        p->descriptorBox()->setEditText(fromCp1252(s.fields.descriptor));
+        p->descriptorBox()->lineEdit()->setCursorPosition(0); // show the start of a long text
+    }
     setTextColour(p->numberField(), s.mark);
     if (!s.pointRow && p->isEnabled()) values.front()->setFocus(Qt::OtherFocusReason);
     p->descriptorBox()->setToolTip(p->descriptorBox()->currentText());

@@ -144,8 +144,10 @@ private:
     DrawingSettingsDialog* unitsDialog_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
+    bool polylinesPlaced_ = false;
     bool compact_ = false;
     bool quitting_ = false;
+    bool selecting_ = false; // a row selected by code, not by the user
     QString caseFolder_; // remembered folder of case files
 };
 

@@ -1,6 +1,7 @@
 #include "ui/view/PolylinesWindow.h"
 
 #include "ui/app/Cp1252Text.h"
+#include "ui/app/QtColour.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,11 +14,9 @@
 namespace zorvane::ui {
 namespace {
 
-QColor screenColour(Colour c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-
 QIcon swatch(Colour c) {
     QPixmap pm(16, 12);
-    pm.fill(screenColour(c));
+    pm.fill(toQColor(c));
     QPainter p(&pm);
     p.setPen(Qt::black);
     p.drawRect(0, 0, 15, 11);

@@ -1,5 +1,7 @@
 #include "ui/view/QtCanvas.h"
 
+#include "ui/app/QtColour.h"
+
 #include "case/LegendRecord.h"
 #include "text/Cp1252.h"
 
@@ -28,10 +30,6 @@ constexpr int kMaxCachedPixelSize = 200;
 constexpr int kDefaultPixelSize = 12;
 constexpr int kMaxPenWidth = 255;
 constexpr std::size_t kMaxFaces = 32;
-
-QRgb toRgb(Colour c) {
-    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
-}
 
 QRgb mix(QRgb dst, QRgb src, unsigned a) {
     const unsigned na = 255 - a;
@@ -247,7 +245,7 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom, Colour colour)
     const int x0 = std::max(left, 0), x1 = std::min(right, width_);
     const int y0 = std::max(top, 0), y1 = std::min(bottom, height_);
     if (x0 >= x1 || y0 >= y1) return;
-    const QRgb rgb = toRgb(colour);
+    const QRgb rgb = toQRgb(colour);
     if (rgb == 0xFFFFFFFFu) { // the white of every redraw: a byte fill is several times faster
         for (int y = y0; y < y1; ++y)
             std::memset(bits_ + y * stride_ + x0, 0xFF, sizeof(QRgb) * (x1 - x0));
@@ -257,7 +255,7 @@ void QtCanvas::fillRect(int left, int top, int right, int bottom, Colour colour)
 }
 
 void QtCanvas::setPen(Colour colour, int width) {
-    const QRgb rgb = toRgb(colour);
+    const QRgb rgb = toQRgb(colour);
     width = std::clamp(width, 1, kMaxPenWidth);
     if (rgb == penRgb_ && width == penWidth_) return;
     penRgb_ = rgb;
@@ -317,7 +315,7 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
     QRgb lastRgb = 0xFF000000u;
     Colour last = 0;
     for (const Mark& p : marks) {
-        if (p.colour != last) last = p.colour, lastRgb = toRgb(p.colour);
+        if (p.colour != last) last = p.colour, lastRgb = toQRgb(p.colour);
         const QRgb rgb = colour ? *colour : lastRgb;
         if (p.x >= reach && p.y >= reach && p.x < width - reach && p.y < height - reach) {
             // Wholly inside, the common case: no clipping per row.
@@ -352,7 +350,7 @@ void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
     applyPen();
     points_.clear();
     for (const PixelPos& v : vertices) points_.emplace_back(v.x, v.y);
-    painter_.setBrush(QColor::fromRgb(toRgb(fill)));
+    painter_.setBrush(QColor::fromRgb(toQRgb(fill)));
     painter_.drawPolygon(points_.data(), static_cast<int>(points_.size()));
     painter_.setBrush(Qt::NoBrush);
 }
@@ -382,11 +380,11 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int xStart, int ySt
 void QtCanvas::setFont(const CanvasFont& font) {
     face_ = faceFor(font);
     tint_.reset();
-    textRgb_ = toRgb(font.colour);
+    textRgb_ = toQRgb(font.colour);
 }
 
 void QtCanvas::setTextColour(Colour colour) {
-    textRgb_ = toRgb(colour);
+    textRgb_ = toQRgb(colour);
 }
 
 int QtCanvas::textWidth(std::string_view cp1252) {
