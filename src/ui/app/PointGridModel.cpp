@@ -7,9 +7,12 @@ namespace zorvane::ui {
 PointGridModel::PointGridModel(const CaseDocument& doc, CaseMode mode, QObject* parent)
     : QAbstractTableModel(parent), doc_(doc), mode_(mode) {}
 
+namespace {
+// plist shows XYZ and Polar cases, plist2 NESW ones; neither shows anything before a case.
 bool showsPoints(const CaseDocument& doc, CaseMode gridMode) {
     return doc.started && (doc.mode == CaseMode::Nesw) == (gridMode == CaseMode::Nesw);
 }
+} // namespace
 
 int PointGridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
