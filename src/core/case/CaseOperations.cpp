@@ -54,6 +54,17 @@ void rebuildGrid(CaseDocument& doc, const CaseSnapshot& state) {
     doc.grid.selectedRow = isPointRow(doc, selected) ? selected : newPointRow(doc);
 }
 
+std::optional<int> gridStepTarget(const CaseDocument& doc, GridStep step) {
+    const int row = doc.grid.selectedRow;
+    switch (step) {
+    case GridStep::Previous: return row >= 2 ? std::optional(row - 1) : std::nullopt;
+    case GridStep::Next: return row != newPointRow(doc) ? std::optional(row + 1) : std::nullopt;
+    case GridStep::First: return 1;
+    case GridStep::NewPoint: return newPointRow(doc);
+    }
+    return std::nullopt;
+}
+
 void refreshGrid(CaseDocument& doc) {
     doc.grid.rebuild(doc.units, doc.decimalSeparator);
     doc.grid.selectedRow = 1;

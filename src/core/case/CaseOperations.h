@@ -4,6 +4,7 @@
 #include "case/UndoHistory.h"
 #include "files/ProgramOptions.h"
 
+#include <optional>
 #include <string_view>
 
 namespace zorvane {
@@ -29,5 +30,10 @@ inline bool isPointRow(const CaseDocument& doc, int row) {
     return row >= 1 && static_cast<std::size_t>(row) <= doc.points.size();
 }
 inline int newPointRow(const CaseDocument& doc) { return static_cast<int>(doc.points.size()) + 1; }
+
+// The grid navigation buttons of the entry pages.
+enum class GridStep { Previous, Next, First, NewPoint };
+// The row a step selects; nothing when there is nowhere to go from the selected row.
+std::optional<int> gridStepTarget(const CaseDocument& doc, GridStep step);
 
 } // namespace zorvane

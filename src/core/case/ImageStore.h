@@ -21,7 +21,6 @@ public:
 
     // The bytes of image k (without the length prefix).
     std::span<const std::uint8_t> image(std::size_t k) const;
-    std::int32_t offset(std::size_t k) const { return offsets_.at(k); }
 
     // The whole store as the case file's image section holds it (without the count).
     const std::vector<std::uint8_t>& buffer() const { return buffer_; }

@@ -26,6 +26,11 @@ double valueOf(const PointRecord& p, int col) {
     }
 }
 
+// Lengths in the units, the bearing always fixed.
+std::string formatGridValue(double value, bool isBearing, const UnitSettings& units, char separator) {
+    return isBearing ? formatFixed(value, units.decimals, separator) : formatLength(value, units, separator);
+}
+
 } // namespace
 
 std::span<const std::string_view> PointGrid::titles(CaseMode mode) {
@@ -39,10 +44,6 @@ std::span<const std::string_view> PointGrid::titles(CaseMode mode) {
 std::span<const int> PointGrid::columnWidths(CaseMode mode) {
     if (mode == CaseMode::Nesw) return kPlist2Widths;
     return kPlistWidths;
-}
-
-std::string formatGridValue(double value, bool isBearing, const UnitSettings& units, char separator) {
-    return isBearing ? formatFixed(value, units.decimals, separator) : formatLength(value, units, separator);
 }
 
 std::string PointGrid::cell(const PointTable& points, CaseMode mode, int row, int col) const {

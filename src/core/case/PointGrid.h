@@ -17,8 +17,6 @@ namespace zorvane {
 class PointGrid {
 public:
     static int columnCount(CaseMode mode) { return mode == CaseMode::Nesw ? 8 : 6; }
-    // Columns shown on screen; the last one (the code) is kept but hidden.
-    static int visibleColumnCount(CaseMode mode) { return columnCount(mode) - 1; }
     static std::span<const std::string_view> titles(CaseMode mode);
     static int descriptorColumn(CaseMode mode) { return mode == CaseMode::Nesw ? 6 : 4; }
     static int codeColumn(CaseMode mode) { return mode == CaseMode::Nesw ? 7 : 5; }
@@ -42,8 +40,5 @@ private:
     char separator_ = '.';
     std::unordered_map<int, std::vector<std::string>> written_;
 };
-
-// A value column's text formatted from the table: lengths in the units, the bearing fixed.
-std::string formatGridValue(double value, bool isBearing, const UnitSettings& units, char decimalSeparator);
 
 } // namespace zorvane

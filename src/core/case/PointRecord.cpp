@@ -25,6 +25,4 @@ WorldPos worldPosition(const PointRecord& p, CaseMode mode) {
     }
 }
 
-double pointHeight(const PointRecord& p, CaseMode mode) { return mode == CaseMode::Nesw ? p.m5 : p.m3; }
-
 } // namespace zorvane

@@ -37,8 +37,7 @@ struct WorldPos {
 // Table index of the first point with this number.
 std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t number);
 
-// The plan position of a point by case mode; the height is m3 (m5 in NESW).
+// The plan position of a point by case mode.
 WorldPos worldPosition(const PointRecord& p, CaseMode mode);
-double pointHeight(const PointRecord& p, CaseMode mode);
 
 } // namespace zorvane

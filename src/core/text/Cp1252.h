@@ -14,7 +14,10 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 char cp1252Lower(char c);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
-// Removes leading and trailing blanks and control characters, as Trim does in edit fields.
+// Spaces and control characters, which Trim removes from edit fields.
+constexpr bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+// Removes leading and trailing blanks.
 std::string_view trimmed(std::string_view s);
 
 } // namespace zorvane

@@ -1,5 +1,7 @@
 #include "units/LengthParser.h"
 
+#include "text/Cp1252.h"
+
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -14,17 +16,8 @@
 namespace zorvane {
 namespace {
 
-constexpr bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
 constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view trimBlanks(std::string_view t) {
-    while (!t.empty() && isBlank(t.front())) t.remove_prefix(1);
-    while (!t.empty() && isBlank(t.back())) t.remove_suffix(1);
-    return t;
 }
 
 // Turns up to `count` commas at or after `from` into spaces; returns where unreplaced commas may
@@ -49,7 +42,7 @@ void collapseSpaces(std::string& s) {
 // Steps 1 to 4 of a reading: trim, two commas to spaces, runs of spaces to one.
 // False when nothing is left to read.
 bool normalise(std::string& s) {
-    const std::string_view t = trimBlanks(s);
+    const std::string_view t = trimmed(s);
     if (t.empty()) return false;
     s = std::string(t);
     spaceCommas(s, 0, 2);
@@ -163,7 +156,7 @@ int readInt(std::string_view text) {
 }
 
 double parseInches(std::string_view text) {
-    std::string_view t = trimBlanks(text);
+    std::string_view t = trimmed(text);
     while (!t.empty() && t.back() == '"') t.remove_suffix(1);
     if (auto p = t.find(' '); p != std::string_view::npos)
         return parseInches(t.substr(0, p)) + parseFraction(t.substr(p + 1));

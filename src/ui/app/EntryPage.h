@@ -2,7 +2,7 @@
 // One entry page of the main window (XYZ, Polar or NESW): the number field with its four grid
 // navigation buttons, the value fields, the descriptor box, the hidden code field and
 // "&Create Point". The page only reports what the user does; the main window acts on it.
-#include "case/PointRecord.h"
+#include "case/CaseOperations.h"
 
 #include <QWidget>
 #include <vector>
@@ -17,7 +17,7 @@ namespace zorvane::ui {
 class EntryPage : public QWidget {
     Q_OBJECT
 public:
-    enum class Nav { Previous, Next, First, NewPoint };
+    using Nav = GridStep;
 
     EntryPage(CaseMode mode, QWidget* parent = nullptr);
 

@@ -4,7 +4,6 @@
 #include "case/PointEditing.h"
 #include "case/PointEntry.h"
 #include "files/CaseFile.h"
-#include "text/IntegerText.h"
 #include "ui/app/AboutDialog.h"
 #include "ui/app/Cp1252Text.h"
 #include "ui/app/DrawingSettingsDialog.h"
@@ -373,27 +372,37 @@ bool MainWindow::askToSaveChanges() {
 bool MainWindow::newCase(CaseMode mode) {
     if (!askToSaveChanges()) return false;
     resetCase(doc_, mode, ctx_.options, ctx_.today());
+    showReplacedCase("File: not saved ", false);
+    redrawPlan();
+    return true;
+}
+
+void MainWindow::showReplacedCase(const QString& fileStatus, bool opened) {
     undo_.disable();
     view_.labelHeight = ctx_.options.labelHeight;
-    casename_->clear();
-    casedes_->clear();
+    {
+        const QSignalBlocker a(casename_), b(casedes_);
+        casename_->setText(fromCp1252(doc_.caseName));
+        casedes_->setText(fromCp1252(doc_.caseDescription));
+    }
     for (EntryPage* p : pages_) {
         p->clearFields();
         setTextColour(p->numberField(), 0);
-        for (int k = 0; k < 4; ++k) p->navButton(static_cast<EntryPage::Nav>(k))->setEnabled(false);
+        // The jump to the new-point row is offered by an opened case, and by a new one once it
+        // holds a point.
+        p->navButton(EntryPage::Nav::NewPoint)->setEnabled(opened);
     }
     setCaseControlsEnabled(true);
     pageControl_->setCurrentWidget(currentPage());
     showModeGrid();
+    refillDescriptorBoxes();
     drawing_->caseStarted();
     polylines_->refillNames();
     unitsDialog_->setUnits(doc_.units);
     updateUndoActions();
-    status_[0]->setText("File: not saved ");
+    status_[0]->setText(fileStatus);
     updateStatus();
-    selectRow(1);
-    redrawPlan();
-    return true;
+    selectRow(doc_.grid.selectedRow);
 }
 
 bool MainWindow::quit() {
@@ -476,32 +485,9 @@ bool MainWindow::loadCase(const QString& path) {
         return false;
     }
     applyCaseFile(doc_, std::move(contents));
-    undo_.disable();
     const QString file = QFileInfo(path).absoluteFilePath();
     rememberCaseFolder(file);
-
-    view_.labelHeight = ctx_.options.labelHeight;
-    {
-        const QSignalBlocker a(casename_), b(casedes_);
-        casename_->setText(fromCp1252(doc_.caseName));
-        casedes_->setText(fromCp1252(doc_.caseDescription));
-    }
-    for (EntryPage* p : pages_) {
-        p->clearFields();
-        setTextColour(p->numberField(), 0);
-    }
-    setCaseControlsEnabled(true);
-    pageControl_->setCurrentWidget(currentPage());
-    showModeGrid();
-    refillDescriptorBoxes();
-    for (EntryPage* p : pages_) p->navButton(EntryPage::Nav::NewPoint)->setEnabled(true);
-    drawing_->caseStarted();
-    polylines_->refillNames();
-    unitsDialog_->setUnits(doc_.units);
-    updateUndoActions();
-    status_[0]->setText("File: " + file);
-    updateStatus();
-    selectRow(doc_.grid.selectedRow);
+    showReplacedCase("File: " + file, true);
     recomputeView(view_.transform, doc_.points, doc_.screen, doc_.mode);
     zoomAll(view_, doc_.screen);
     redrawPlan();
@@ -758,18 +744,7 @@ void MainWindow::updatePopupEnabling() {
 }
 
 void MainWindow::navigate(EntryPage::Nav nav) {
-    const int row = doc_.grid.selectedRow;
-    const int last = newPointRow(doc_);
-    switch (nav) {
-    case EntryPage::Nav::Previous:
-        if (row >= 2) selectRow(row - 1);
-        break;
-    case EntryPage::Nav::Next:
-        if (row != last) selectRow(row + 1);
-        break;
-    case EntryPage::Nav::First: selectRow(1); break;
-    case EntryPage::Nav::NewPoint: selectRow(last); break;
-    }
+    if (const auto row = gridStepTarget(doc_, nav)) selectRow(*row);
 }
 
 void MainWindow::refillDescriptorBoxes() {
@@ -885,10 +860,9 @@ void MainWindow::clearAllPointMarks() {
 }
 
 void MainWindow::zoomCentre() {
-    const auto number = parseInteger(toCp1252(currentPage()->numberField()->text()));
-    if (!number) return;
-    if (auto i = findPoint(doc_.points, *number)) {
-        centreOnPoint(view_, doc_.screen, *i);
+    // A number that names no point (or is no number) leaves the view alone.
+    if (const auto row = findRowByNumberText(doc_, toCp1252(currentPage()->numberField()->text())).row) {
+        centreOnPoint(view_, doc_.screen, static_cast<std::size_t>(*row - 1));
         redrawPlan();
     }
 }

@@ -88,6 +88,8 @@ private:
     FileDialogRequest caseFileDialog(const char* title, bool saving) const;
     void rememberCaseFolder(const QString& path);
     bool loadCase(const QString& path);
+    // The windows after New or Open replaced the case: fields, grids, pages, panels, lists.
+    void showReplacedCase(const QString& fileStatus, bool opened);
     bool runCtrlKey(int key);
     void setCaseControlsEnabled(bool enabled);
     void updateUndoActions();

@@ -114,21 +114,12 @@ void PolylinesWindow::nameChanged(const QString& text) {
     // The names list is searched ignoring letter case; the entry found is the one selected.
     const auto k = findPolylineIgnoringCase(doc_.polylines, toCp1252(text));
     loading_ = true;
-    if (k) {
-        {
-            const QSignalBlocker block(name_);
-            name_->setCurrentIndex(static_cast<int>(*k));
-            name_->setEditText(text);
-        }
-        loadFields(polylineFields(&doc_.polylines[*k]));
-    } else {
-        {
-            const QSignalBlocker block(name_);
-            name_->setCurrentIndex(-1);
-            name_->setEditText(text);
-        }
-        loadFields(polylineFields(nullptr));
+    {
+        const QSignalBlocker block(name_);
+        name_->setCurrentIndex(k ? static_cast<int>(*k) : -1);
+        name_->setEditText(text);
     }
+    loadFields(polylineFields(k ? &doc_.polylines[*k] : nullptr));
     loading_ = false;
 }
 
