@@ -22,7 +22,7 @@ constexpr int kWidth = 1600, kHeight = 1000;
 // A scanned site: points in a few dense clusters plus scatter, zoomed so that about a fifth
 // of them fall outside the surface; mostly unmarked, short descriptors on many.
 struct Scene {
-    CaseDocument doc;
+    CaseData doc;
     PlanView view;
 };
 

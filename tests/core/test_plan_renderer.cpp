@@ -10,7 +10,7 @@ using testing::RecordingCanvas;
 using Calls = std::vector<std::string>;
 
 struct Plan {
-    CaseDocument doc;
+    CaseData doc;
     PlanView view;
     RecordingCanvas canvas;
 

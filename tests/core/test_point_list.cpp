@@ -1,4 +1,4 @@
-#include "case/PointList.h"
+#include "model/PointList.h"
 
 #include <gtest/gtest.h>
 

@@ -103,7 +103,7 @@ TEST(PolylineDrawing, BrokenMessageText) {
 }
 
 TEST(PolylineDrawing, RedrawDrawsThemLastAndReportsWhileShown) {
-    CaseDocument doc;
+    CaseData doc;
     PlanView view;
     view.width = 300, view.height = 200;
     view.toggles = {false, true, false, false, true, false};

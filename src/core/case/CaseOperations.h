@@ -2,7 +2,7 @@
 // Operations on the case model that every command shares.
 #include "case/CaseDocument.h"
 #include "case/UndoHistory.h"
-#include "files/ProgramOptions.h"
+#include "model/ProgramOptions.h"
 
 #include <optional>
 #include <string_view>

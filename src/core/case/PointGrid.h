@@ -3,8 +3,8 @@
 // row i the point at table index i - 1, and the last row is always the empty new-point row.
 // Rows rebuilt from the table are formatted on demand with the units of the last rebuild;
 // rows written by point entry keep the texts the fields held.
-#include "case/PointRecord.h"
-#include "units/UnitSettings.h"
+#include "model/PointRecord.h"
+#include "model/UnitSettings.h"
 
 #include <span>
 #include <string>

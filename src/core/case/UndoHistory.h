@@ -1,8 +1,8 @@
 #pragma once
 // One step of undo and redo by whole-state snapshots: the state just before the last change
 // and the state just after it.
-#include "case/PointRecord.h"
-#include "case/PolylineRecord.h"
+#include "model/PointRecord.h"
+#include "model/PolylineRecord.h"
 #include "view/ViewTransform.h"
 
 namespace zorvane {

@@ -2,7 +2,7 @@
 // Little-endian field writers and readers for the binary files (case file, option files).
 // Records are laid out field by field so that the bytes never depend on the compiler's
 // struct layout; reserved gaps are written as zeros and skipped when read.
-#include "case/ShortString.h"
+#include "model/ShortString.h"
 
 #include <algorithm>
 #include <bit>

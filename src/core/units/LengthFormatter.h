@@ -1,6 +1,6 @@
 #pragma once
 // Length texts in the case's unit: fixed decimals, or feet and inches with sixteenths.
-#include "units/UnitSettings.h"
+#include "model/UnitSettings.h"
 
 #include <optional>
 #include <string>

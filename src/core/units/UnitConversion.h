@@ -1,5 +1,5 @@
 #pragma once
-#include "units/UnitSettings.h"
+#include "model/UnitSettings.h"
 
 namespace zorvane {
 

@@ -4,7 +4,7 @@
 //
 // Coordinates are surface pixels, x to the right, y downwards. Colours are 0x00BBGGRR.
 // Texts are cp1252 bytes.
-#include "case/PointRecord.h"
+#include "model/PointRecord.h"
 #include "view/ViewTransform.h"
 
 #include <cstdint>

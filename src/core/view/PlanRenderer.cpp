@@ -1,6 +1,6 @@
 #include "view/PlanRenderer.h"
 
-#include "case/LegendRecord.h"
+#include "model/LegendRecord.h"
 #include "view/PolylineDrawing.h"
 #include "view/Prefetch.h"
 
@@ -231,7 +231,7 @@ CanvasFont labelFont(const PlanView& view) {
     return {"Arial", view.labelHeight, 0, kBlack};
 }
 
-RedrawResult redrawPlan(const CaseDocument& doc, PlanView& view, Canvas& canvas) {
+RedrawResult redrawPlan(const CaseData& doc, PlanView& view, Canvas& canvas) {
     canvas.fillRect(0, 0, view.width, view.height, kWhite);
     recomputeView(view.transform, doc.points, doc.screen, doc.mode);
     PointsPass(view, canvas).draw(doc.points, doc.screen, labelFont(view));

@@ -1,7 +1,7 @@
 #pragma once
 // Paints the whole plan of the open case: there is no retained picture, every change that can
 // alter it repaints everything, so this runs on every step of a pan.
-#include "case/CaseDocument.h"
+#include "model/CaseData.h"
 #include "view/Canvas.h"
 #include "view/PlanView.h"
 
@@ -28,6 +28,6 @@ CanvasFont labelFont(const PlanView& view);
 // points with their labels, the legend, the north arrow and, when shown, the polylines and
 // arcs, in that order. Nothing is sent for what cannot show: marks and label cells off the
 // surface, and labels that later labels cover completely (text cells are opaque).
-RedrawResult redrawPlan(const CaseDocument& doc, PlanView& view, Canvas& canvas);
+RedrawResult redrawPlan(const CaseData& doc, PlanView& view, Canvas& canvas);
 
 } // namespace zorvane

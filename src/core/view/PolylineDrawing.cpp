@@ -1,6 +1,6 @@
 #include "view/PolylineDrawing.h"
 
-#include "case/PointList.h"
+#include "model/PointList.h"
 #include "view/ArcGeometry.h"
 #include "view/Canvas.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The drawing pass over the polyline and arc definitions, after the points.
-#include "case/PointRecord.h"
-#include "case/PolylineRecord.h"
+#include "model/PointRecord.h"
+#include "model/PolylineRecord.h"
 #include "view/ViewTransform.h"
 
 #include <string>

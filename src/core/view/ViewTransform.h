@@ -2,27 +2,15 @@
 // The plan has no stored scale: every point keeps its own surface position, pan and zoom move
 // those positions in place, and the world-to-surface mapping is derived from their extents
 // before every redraw.
-#include "case/PointRecord.h"
-
-#include <vector>
+#include "model/PointRecord.h"
+#include "model/ScreenPositions.h"
 
 namespace zorvane {
-
-struct ScreenPos {
-    double x = 0, y = 0;
-    friend bool operator==(const ScreenPos&, const ScreenPos&) = default;
-};
-using ScreenPositions = std::vector<ScreenPos>;
 
 struct ViewTransform {
     double sxmin = 0, sxmax = 0, symin = 0, symax = 0; // surface extents
     double wxmin = 0, wxmax = 0, wymin = 0, wymax = 0; // world extents
     double s = 1.0;                                    // pixels per world unit
-};
-
-struct PixelPos {
-    int x = 0, y = 0;
-    friend bool operator==(const PixelPos&, const PixelPos&) = default;
 };
 
 // Pixel coordinates stay within +-2^30 so that label offsets and box sizes added to them

@@ -3,7 +3,7 @@
 // the program's folder and options. Tests hand in fakes.
 #include "app/Prompts.h"
 #include "app/SettingsStore.h"
-#include "files/ProgramOptions.h"
+#include "model/ProgramOptions.h"
 
 #include <QUrl>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 // Stored colours are 0x00BBGGRR; Qt's are 0xAARRGGBB.
-#include "case/PointRecord.h"
+#include "model/PointRecord.h"
 
 #include <QColor>
 

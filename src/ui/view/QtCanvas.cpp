@@ -2,7 +2,7 @@
 
 #include "ui/app/QtColour.h"
 
-#include "case/LegendRecord.h"
+#include "model/LegendRecord.h"
 #include "text/Cp1252.h"
 
 #include <QCoreApplication>

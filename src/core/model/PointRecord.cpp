@@ -1,4 +1,4 @@
-#include "case/PointRecord.h"
+#include "model/PointRecord.h"
 
 #include <cmath>
 #include <numbers>

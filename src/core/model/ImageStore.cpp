@@ -1,4 +1,4 @@
-#include "case/ImageStore.h"
+#include "model/ImageStore.h"
 
 #include <cstring>
 #include <limits>

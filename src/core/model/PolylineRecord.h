@@ -1,6 +1,6 @@
 #pragma once
-#include "case/PointRecord.h"
-#include "case/ShortString.h"
+#include "model/PointRecord.h"
+#include "model/ShortString.h"
 
 #include <array>
 #include <cstdint>

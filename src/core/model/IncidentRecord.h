@@ -1,5 +1,5 @@
 #pragma once
-#include "case/ShortString.h"
+#include "model/ShortString.h"
 
 #include <string_view>
 
