@@ -45,7 +45,7 @@ class TstQtCanvas : public QObject {
 };
 
 void TstQtCanvas::smallCaseLandsOnItsPixels() {
-    CaseDocument doc;
+    CaseData doc;
     PlanView view;
     view.width = 200, view.height = 150;
     view.toggles = {true, true, false, false, true, true};
