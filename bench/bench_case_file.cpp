@@ -19,11 +19,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-CaseDocument largeCase() {
+CaseState largeCase() {
     static const char* kDescriptors[] = {"Tree",  "Kerb",           "Skid mark",      "Debris",
                                          "Pole",  "Car front left", "Car rear right", "Glass",
                                          "Blood", "Cyclist",        "Sign",           "Manhole"};
-    CaseDocument d;
+    CaseState d;
     d.mode = CaseMode::Xyz;
     d.caseName = "Benchmark case";
     d.points.resize(1'000'000);
@@ -50,7 +50,7 @@ CaseDocument largeCase() {
 }
 
 struct Fixture {
-    CaseDocument doc = largeCase();
+    CaseState doc = largeCase();
     std::vector<std::uint8_t> bytes = serialiseCase(doc, true);
     fs::path dir = fs::temp_directory_path() / ("zorvane-bench-" + std::to_string(::getpid()));
     Fixture() {
@@ -133,7 +133,7 @@ void BM_Open(benchmark::State& state) {
 }
 // What the Open command does before the view is fitted: read, check, replace the case.
 void BM_OpenAndApply(benchmark::State& state) {
-    CaseDocument target;
+    CaseState target;
     for (auto _ : state) applyCaseFile(target, loadCaseFile(fixture().dir / "case.zvr"));
     setBytes(state);
 }

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const CaseFileError&) {
         return 0;
     }
-    CaseDocument doc;
+    CaseState doc;
     applyCaseFile(doc, std::move(contents));
 
     // The grid shows every stored value, however odd.
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (void)doc.grid.cell(doc.points, doc.mode, row, col);
 
     const std::vector<std::uint8_t> saved = serialiseCase(doc, true);
-    CaseDocument reopened;
+    CaseState reopened;
     applyCaseFile(reopened, parseCaseFile(saved));
     if (serialiseCase(reopened, true) != saved) {
         std::fprintf(stderr, "a reopened case saves to other bytes\n");

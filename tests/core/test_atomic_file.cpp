@@ -50,8 +50,8 @@ TEST(AtomicFile, FailuresThrowWithPathAndReasonAndLeaveNoTrace) {
         std::string reason;
     };
     const Failure cases[] = {
-        {dir / "missing" / "case.zvr", "No such file or directory"},
-        {dir / "plain" / "case.zvr", "Not a directory"},
+        {dir / "missing" / "case.zvr", "\": no such file or directory."},
+        {dir / "plain" / "case.zvr", "\": not a directory."},
         {dir / "folder", "a folder has that name"},
     };
     for (const auto& c : cases) {
@@ -92,8 +92,7 @@ TEST(AtomicFile, WriteFailingHalfWayKeepsThePreviousFile) {
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(message, "Could not save \"" + target.string() +
-                           "\": the file is too large for this disk (File too large). The existing "
-                           "file is unchanged.");
+                           "\": the file is too large for this disk. The existing file is unchanged.");
     EXPECT_EQ(readAll(target), old);
     EXPECT_EQ(entries(dir.path()), 1u);
 }

@@ -47,7 +47,7 @@ namespace {
 ProgramOptions defaults() { return ProgramOptions{}; }
 
 struct Fixture : ::testing::Test {
-    CaseDocument doc;
+    CaseState doc;
     ViewTransform view;
     void SetUp() override { resetCase(doc, CaseMode::Xyz, defaults(), "07/12/2026"); }
     int put(int number, double x = 0, double y = 0, Colour mark = 0) {
@@ -73,7 +73,6 @@ TEST_F(CaseModel, NewCaseHasTitlesAndOneEmptyRowPerMode) {
     for (const Row& r : {Row{CaseMode::Xyz, 6, "Measure. X"}, Row{CaseMode::Polar, 6, "Compass d\xB0"},
                          Row{CaseMode::Nesw, 8, "North"}}) {
         doc.caseName = "old";
-        doc.clean = false;
         put(1);
         resetCase(doc, r.mode, options, "01/02/2026");
         EXPECT_EQ(PointGrid::rowCount(doc.points.size()), 2);
@@ -81,7 +80,6 @@ TEST_F(CaseModel, NewCaseHasTitlesAndOneEmptyRowPerMode) {
         EXPECT_EQ(doc.grid.cell(doc.points, r.mode, 0, 1), r.title1);
         EXPECT_EQ(doc.grid.cell(doc.points, r.mode, 1, 0), "");
         EXPECT_EQ(doc.lastPointNumber, 99);
-        EXPECT_TRUE(doc.clean);
         EXPECT_TRUE(doc.caseName.empty());
         EXPECT_EQ(doc.units.unit, 5);
         EXPECT_EQ(doc.units.decimals, 3);
@@ -97,14 +95,13 @@ TEST_F(CaseModel, PutPointAppendsInCreationOrderAndRaisesTheLastNumber) {
     EXPECT_EQ(put(9), 3);
     EXPECT_EQ(numbers(), (std::vector<int>{5, 3, 9}));
     EXPECT_EQ(doc.lastPointNumber, 9);
-    EXPECT_FALSE(doc.clean);
     EXPECT_EQ(doc.screen.size(), 3u);
 }
 
 TEST_F(CaseModel, PutPointWithAnExistingNumberModifiesInPlaceKeepingTheMark) {
     put(5, 1, 1);
     put(3, 2, 2);
-    doc.points[1].markColour = 0xFF;
+    doc.points.edit(1).markColour = 0xFF;
     EXPECT_EQ(put(3, 7, 8, /*mark*/ 0), 2);
     EXPECT_EQ(doc.points.size(), 2u);
     EXPECT_EQ(doc.points[1].m1, 7);

@@ -82,11 +82,14 @@ TEST(LengthField, LeavingAFieldNormalisesIt) {
         // clang-format off
         {"1.234", K::Length, m2, '.', "1.23"}, {"1,5", K::Length, m2, ',', "1,50"},
         {"abc", K::Length, m2, '.', ""}, {"", K::Length, m2, '.', ""},
-        {"", K::Length, ft, '.', "0' 0\""}, {"5 3 1/2", K::Length, ft, '.', "5' 3 1/2\""},
+        {"", K::Length, ft, '.', ""}, {" ", K::Length, ft, '.', ""}, {"", K::Height, ft, '.', "0' 0\""},
+        {"", K::Height, m2, '.', ""}, {"x", K::Height, m2, '.', ""}, {"x", K::Height, ft, '.', "0' 0\""},
+        {"5 3 1/2", K::Length, ft, '.', "5' 3 1/2\""},
         {"45.4", K::Bearing, m0, '.', "45"}, {"45.4", K::Bearing, ft, '.', "45"},
         {"abc", K::Bearing, m2, '.', ""}, {"abc", K::NeswOffset, m2, '.', "0.00"},
-        {"", K::NeswOffset, m2, ',', "0,00"}, {"abc", K::NeswWest, m2, '.', "0.0"},
-        {"", K::NeswOffset, ft, '.', "0' 0\""}, {"12.6", K::Number, m2, '.', "13"},
+        {"", K::NeswOffset, m2, ',', ""}, {"abc", K::NeswWest, m2, ',', "0,0"},
+        {"", K::NeswWest, m2, '.', ""}, {"", K::NeswOffset, ft, '.', ""},
+        {"x", K::NeswOffset, ft, '.', "0' 0\""}, {"12.6", K::Number, m2, '.', "13"},
         {"12,6", K::Number, ft, ',', "13"}, {"-2.5", K::Number, m2, '.', "-3"},
         {"letters", K::Number, m2, '.', "0"},
         // clang-format on

@@ -8,7 +8,7 @@ namespace zorvane {
 namespace {
 
 struct Entry : ::testing::Test {
-    CaseDocument doc;
+    CaseState doc;
     ViewTransform view;
     UndoHistory undo;
 
@@ -19,7 +19,7 @@ struct Entry : ::testing::Test {
         resetCase(doc, mode, o, "07/12/2026");
         undo.disable();
     }
-    EntryOutcome create(const std::string& number, std::array<std::string, 5> values, const std::string& desc = "") {
+    Outcome create(const std::string& number, std::array<std::string, 5> values, const std::string& desc = "") {
         EntryFields f;
         f.number = number;
         f.values = values;
@@ -38,7 +38,7 @@ struct Entry : ::testing::Test {
 
 TEST_F(Entry, CreatesInTypedOrderAndSelectsTheNewPointRow) {
     start(CaseMode::Xyz);
-    for (const char* n : {"5", "3", "9"}) ASSERT_EQ(create(n, {"1", "2"}).kind, EntryOutcome::Kind::Written);
+    for (const char* n : {"5", "3", "9"}) ASSERT_TRUE(create(n, {"1", "2"}).changed);
     EXPECT_EQ(numbers(), (std::vector<int>{5, 3, 9}));
     EXPECT_EQ(doc.lastPointNumber, 9);
     EXPECT_EQ(doc.grid.selectedRow, 4);
@@ -72,23 +72,25 @@ TEST_F(Entry, MissingValuesAreRefusedWithoutTouchingTheCaseOrItsHistory) {
     };
     for (const Case& c : cases) {
         start(c.mode);
-        const EntryOutcome out = create("1", c.values);
-        EXPECT_EQ(out.kind, EntryOutcome::Kind::MissingValues);
-        EXPECT_EQ(out.message, "Enter valid coordinates");
-        EXPECT_EQ(out.focusValue, 0);
+        const Outcome out = create("1", c.values);
+        EXPECT_FALSE(out.changed);
+        EXPECT_EQ(out.error, "Enter valid coordinates");
+        EXPECT_EQ(out.focus, Field::Value);
+        EXPECT_EQ(out.index, 0);
         EXPECT_TRUE(doc.points.empty());
-        EXPECT_TRUE(doc.clean);
+        EXPECT_EQ(undo.changes(), 0u);
         EXPECT_FALSE(undo.canUndo());
     }
 }
 
 TEST_F(Entry, NonIntegerNumberIsReportedAndNothingIsCreated) {
     start(CaseMode::Xyz);
-    const EntryOutcome out = create("12a", {"1", "2"});
-    EXPECT_EQ(out.kind, EntryOutcome::Kind::BadNumber);
-    EXPECT_EQ(out.message, "'12a' is not a valid integer value");
+    const Outcome out = create("12a", {"1", "2"});
+    EXPECT_FALSE(out.changed);
+    EXPECT_EQ(out.error, "'12a' is not a valid integer value");
+    EXPECT_EQ(out.focus, Field::Number);
     EXPECT_TRUE(doc.points.empty());
-    EXPECT_TRUE(doc.clean);
+    EXPECT_EQ(undo.changes(), 0u);
 }
 
 TEST_F(Entry, ValuesAreStoredWithTheShownPrecisionAndTheHeightDefaultsToZero) {
@@ -144,13 +146,13 @@ TEST_F(Entry, UndoAndRedoRestoreOneStepWithRowsMarksAndLastNumber) {
     start(CaseMode::Xyz);
     create("1", {"1", "1"});
     create("2", {"2", "2"});
-    doc.clean = true; // saved
+    const auto saved = undo.changes();
     ASSERT_TRUE(undo.undo(doc));
     EXPECT_EQ(numbers(), (std::vector<int>{1}));
     EXPECT_EQ(doc.lastPointNumber, 1);
     EXPECT_EQ(loadSelection(doc, newPointRow(doc)).fields.number, "2");
     EXPECT_FALSE(undo.canUndo());
-    EXPECT_TRUE(doc.clean); // undo does not touch the saved state
+    EXPECT_EQ(undo.changes(), saved); // undo is not a change: a saved case stays saved
     ASSERT_TRUE(undo.redo(doc));
     EXPECT_EQ(numbers(), (std::vector<int>{1, 2}));
     EXPECT_EQ(doc.lastPointNumber, 2);
@@ -189,7 +191,7 @@ TEST_F(Entry, DeletingLowersTheLastNumberOnlyForTheHighestAndRedoMatches) {
     undo.redo(doc);
     EXPECT_EQ(doc.lastPointNumber, 8);
     EXPECT_FALSE(deletePoint(doc, undo, "42").changed);
-    EXPECT_TRUE(deletePoint(doc, undo, "4x").error.has_value());
+    EXPECT_EQ(deletePoint(doc, undo, "4x").error, "'4x' is not a valid integer value");
 }
 
 TEST_F(Entry, RenumberingRewritesPolylineListsAndIsUndoneWithTheLastChange) {
@@ -199,12 +201,12 @@ TEST_F(Entry, RenumberingRewritesPolylineListsAndIsUndoneWithTheLastChange) {
     pl.name = "Road";
     pl.pointsText = "10,20-30, 99 ,020";
     doc.polylines.push_back(pl);
-    doc.clean = true;
-    ASSERT_TRUE(renumberPoints(doc, 1).changed);
+    const auto saved = undo.changes();
+    ASSERT_TRUE(renumberPoints(doc, undo, 1).changed);
     EXPECT_EQ(numbers(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(doc.lastPointNumber, 3);
     EXPECT_EQ(doc.polylines[0].pointsText.view(), "1,2-3, 99 ,2");
-    EXPECT_FALSE(doc.clean);
+    EXPECT_GT(undo.changes(), saved);
     undo.undo(doc); // back to before the last bracketed change: point 30 not yet created
     EXPECT_EQ(numbers(), (std::vector<int>{10, 20}));
     EXPECT_EQ(doc.polylines.size(), 0u);
@@ -222,8 +224,8 @@ TEST_F(Entry, RenumberingThatWouldOverflowAPointsTextChangesNothing) {
     pl.name = "Long";
     pl.pointsText = text;
     doc.polylines.push_back(pl);
-    const EditOutcome out = renumberPoints(doc, 1000000);
-    EXPECT_TRUE(out.error.has_value());
+    const Outcome out = renumberPoints(doc, undo, 1000000);
+    EXPECT_TRUE(out.failed());
     EXPECT_FALSE(out.changed);
     EXPECT_EQ(doc.points[0].number, 1);
     EXPECT_EQ(doc.polylines[0].pointsText.view(), text);

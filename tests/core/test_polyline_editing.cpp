@@ -7,10 +7,10 @@ namespace zorvane {
 namespace {
 
 struct PolylineEditing : ::testing::Test {
-    CaseDocument doc;
+    CaseState doc;
     UndoHistory undo;
     void SetUp() override { resetCase(doc, CaseMode::Xyz, ProgramOptions{}, ""); }
-    PolylineOutcome put(const std::string& name, const std::string& points, int colour = 6) {
+    Outcome put(const std::string& name, const std::string& points, int colour = 6) {
         PolylineFields f;
         f.name = name;
         f.pointsText = points;
@@ -34,41 +34,42 @@ TEST_F(PolylineEditing, RefusalsChangeNothing) {
         {"Roadway1234", "1,2", kPolylineNameTooLong},
     };
     for (const Case& c : cases) {
-        const PolylineOutcome out = put(c.name, c.points);
-        EXPECT_EQ(out.kind, PolylineOutcome::Kind::Refused) << c.name;
-        EXPECT_EQ(out.message, c.message);
+        const Outcome out = put(c.name, c.points);
+        EXPECT_FALSE(out.changed) << c.name;
+        EXPECT_EQ(out.error, c.message);
         EXPECT_TRUE(doc.polylines.empty());
-        EXPECT_TRUE(doc.clean);
+        EXPECT_EQ(undo.changes(), 0u);
         EXPECT_FALSE(undo.canUndo());
     }
     EXPECT_EQ(std::string(kPointsSeparatorMissing), "Incorrect data in Points field: \",\" or \"-\" missing.");
-    EXPECT_TRUE(put("Road", "5", 6).focusPoints);
+    EXPECT_EQ(put("Road", "5", 6).focus, Field::Points);
 }
 
 TEST_F(PolylineEditing, SameNameReplacesOtherCaseAppends) {
-    EXPECT_EQ(put("P1", "1,2").kind, PolylineOutcome::Kind::Appended);
-    const PolylineOutcome again = put("P1", "3-5", 2);
-    EXPECT_EQ(again.kind, PolylineOutcome::Kind::Replaced);
-    EXPECT_EQ(again.index, 0u);
+    EXPECT_EQ(put("P1", "1,2").row, 0);
+    const Outcome again = put("P1", "3-5", 2);
+    EXPECT_TRUE(again.changed);
+    EXPECT_EQ(again.row, 0);
+    EXPECT_EQ(doc.polylines.size(), 1u);
     EXPECT_EQ(doc.polylines[0].pointsText.view(), "3-5");
     EXPECT_EQ(doc.polylines[0].colourIndex, 2);
     // The names list finds P1 for "p1", but the record lookup is exact.
     EXPECT_EQ(findPolylineIgnoringCase(doc.polylines, "p1"), 0u);
-    EXPECT_EQ(put("p1", "1,2").kind, PolylineOutcome::Kind::Appended);
+    EXPECT_EQ(put("p1", "1,2").row, 1);
     EXPECT_EQ(names(), (std::vector<std::string>{"P1", "p1"}));
-    EXPECT_FALSE(doc.clean);
+    EXPECT_EQ(undo.changes(), 3u);
 }
 
 TEST_F(PolylineEditing, CreateAndDeleteAreUndoneWithTheTable) {
     put("P1", "1,2");
     put("P2", "2,3");
-    ASSERT_TRUE(deletePolyline(doc, undo, 0));
+    ASSERT_TRUE(deletePolyline(doc, undo, 0).changed);
     EXPECT_EQ(names(), (std::vector<std::string>{"P2"}));
     undo.undo(doc);
     EXPECT_EQ(names(), (std::vector<std::string>{"P1", "P2"}));
     undo.redo(doc);
     EXPECT_EQ(names(), (std::vector<std::string>{"P2"}));
-    EXPECT_FALSE(deletePolyline(doc, undo, 5));
+    EXPECT_FALSE(deletePolyline(doc, undo, 5).changed);
 }
 
 TEST_F(PolylineEditing, ResetFieldsAreWidthZeroAndBlack) {

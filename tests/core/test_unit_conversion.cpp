@@ -8,8 +8,8 @@
 namespace zorvane {
 namespace {
 
-CaseDocument caseWith(CaseMode mode, std::initializer_list<std::array<double, 5>> values) {
-    CaseDocument doc;
+CaseState caseWith(CaseMode mode, std::initializer_list<std::array<double, 5>> values) {
+    CaseState doc;
     resetCase(doc, mode, ProgramOptions{}, "01/02/2024");
     for (const auto& m : values) {
         PointRecord p;
@@ -39,37 +39,37 @@ TEST(UnitConversion, FactorsAreTheExactDecimalConstants) {
 }
 
 TEST(UnitConversion, ConvertsLengthsButNotTheBearing) {
-    CaseDocument xyz = caseWith(CaseMode::Xyz, {{10, 10, 10, 0, 0}});
-    convertUnits(xyz, kMeter, kDecimalFeet);
+    CaseState xyz = caseWith(CaseMode::Xyz, {{10, 10, 10, 0, 0}});
+    EXPECT_TRUE(convertCaseUnits(xyz, kDecimalFeet));
     EXPECT_DOUBLE_EQ(xyz.points[0].m1, 32.808);
     EXPECT_EQ(xyz.units.unit, kDecimalFeet);
-    convertUnits(xyz, kDecimalFeet, kMeter); // 3.2808 there, 0.3048 back: not home exactly
+    convertCaseUnits(xyz, kMeter); // 3.2808 there, 0.3048 back: not home exactly
     EXPECT_NEAR(xyz.points[0].m3, 9.9998784, 1e-12);
-    EXPECT_TRUE(xyz.clean);
 
-    CaseDocument polar = caseWith(CaseMode::Polar, {{270.5, 10, -2, 0, 0}});
-    convertUnits(polar, kMeter, kCentimeter);
+    CaseState polar = caseWith(CaseMode::Polar, {{270.5, 10, -2, 0, 0}});
+    convertCaseUnits(polar, kCentimeter);
     EXPECT_EQ(polar.points[0].m1, 270.5);
     EXPECT_EQ(polar.points[0].m2, 1000);
     EXPECT_EQ(polar.points[0].m3, -200);
 
-    CaseDocument nesw = caseWith(CaseMode::Nesw, {{1, 2, 3, 4, 5}});
-    convertUnits(nesw, kDecimalFeet, kInches);
+    CaseState nesw = caseWith(CaseMode::Nesw, {{1, 2, 3, 4, 5}});
+    nesw.units.unit = kDecimalFeet;
+    convertCaseUnits(nesw, kInches);
     const PointRecord& p = nesw.points[0];
     EXPECT_EQ((std::array{p.m1, p.m2, p.m3, p.m4, p.m5}),
               (std::array<double, 5>{12, 24, 36, 48, 60}));
 }
 
 TEST(UnitConversion, TheGridIsFormattedAfresh) {
-    CaseDocument doc = caseWith(CaseMode::Xyz, {{10, 1, 0, 0, 0}});
+    CaseState doc = caseWith(CaseMode::Xyz, {{10, 1, 0, 0, 0}});
     doc.grid.setRow(1, {"1", "typed", "typed", "typed", "", ""});
-    EXPECT_TRUE(convertCurrentCoordinates(doc, kFeetInches));
+    EXPECT_TRUE(convertCaseUnits(doc, kFeetInches));
     EXPECT_EQ(doc.grid.cell(doc.points, doc.mode, 1, 1), "32' 9 11/16\"");
 }
 
 TEST(UnitConversion, DialogRules) {
-    CaseDocument empty = caseWith(CaseMode::Xyz, {});
-    EXPECT_FALSE(convertCurrentCoordinates(empty, kInches));
+    CaseState empty = caseWith(CaseMode::Xyz, {});
+    EXPECT_FALSE(convertCaseUnits(empty, kInches));
     EXPECT_EQ(empty.units.unit, kMeter);
     EXPECT_EQ(unitFromChoice(true, -1), kDecimalFeet); // no selection
 }

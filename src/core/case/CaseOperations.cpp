@@ -1,73 +1,86 @@
 #include "case/CaseOperations.h"
 
+#include "units/UnitConversion.h"
+
 namespace zorvane {
 
-void resetCase(CaseDocument& doc, CaseMode mode, const ProgramOptions& options, std::string_view today) {
-    doc.started = true;
-    doc.mode = mode;
-    doc.points.clear();
-    doc.screen.clear();
-    doc.polylines.clear();
-    doc.images.clear();
-    doc.descriptors.clear();
-    doc.caseName.clear();
-    doc.caseDescription.clear();
-    doc.incident = defaultIncident(today);
-    doc.legend = LegendRecord{};
-    doc.units = {clampUnit(options.defaultUnit), clampDecimals(options.defaultDecimals)};
-    doc.lastPointNumber = options.firstPointNumber - 1;
-    doc.clean = true;
-    doc.grid.rebuild(doc.units, doc.decimalSeparator);
-    doc.grid.selectedRow = 1;
+void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options, std::string_view today) {
+    state.started = true;
+    state.mode = mode;
+    state.points.clear();
+    state.screen.clear();
+    state.polylines.clear();
+    state.images.clear();
+    state.descriptors.clear();
+    state.caseName.clear();
+    state.caseDescription.clear();
+    state.incident = defaultIncident(today);
+    state.legend = LegendRecord{};
+    state.units = {clampUnit(options.defaultUnit), clampDecimals(options.defaultDecimals)};
+    state.lastPointNumber = options.firstPointNumber - 1;
+    state.grid.rebuild(state.units, state.decimalSeparator);
+    state.grid.selectedRow = 1;
 }
 
-int putPoint(CaseDocument& doc, ViewTransform& view, const PointRecord& record) {
+int putPoint(CaseState& state, ViewTransform& view, const PointRecord& record) {
     int row;
     std::size_t index;
-    if (auto found = findPoint(doc.points, record.number)) {
+    if (auto found = findPoint(state.points, record.number)) {
         index = *found;
-        const Colour mark = doc.points[index].markColour;
-        doc.points[index] = record;
-        doc.points[index].markColour = mark;
+        PointRecord& p = state.points.edit(index);
+        const Colour mark = p.markColour;
+        p = record;
+        p.markColour = mark;
         row = static_cast<int>(index) + 1;
     } else {
-        doc.points.push_back(record);
-        doc.screen.emplace_back();
-        index = doc.points.size() - 1;
-        if (record.number > doc.lastPointNumber) doc.lastPointNumber = record.number;
-        row = static_cast<int>(doc.points.size());
+        state.points.push_back(record);
+        index = state.points.size() - 1;
+        if (record.number > state.lastPointNumber) state.lastPointNumber = record.number;
+        row = static_cast<int>(state.points.size());
     }
-    doc.screen.resize(doc.points.size()); // a damaged undo state never leaves them apart
-    doc.screen[index] = worldToScreen(view, worldPosition(doc.points[index], doc.mode));
-    recomputeView(view, doc.points, doc.screen, doc.mode);
-    doc.clean = false;
+    state.screen.resize(state.points.size()); // a damaged undo state never leaves them apart
+    state.screen.set(index, worldToScreen(view, worldPosition(state.points[index], state.mode)));
+    recomputeView(view, state.points, state.screen, state.mode);
     return row;
 }
 
-void rebuildGrid(CaseDocument& doc, const CaseSnapshot& state) {
-    doc.points = state.points;
-    doc.screen = state.screen;
-    doc.polylines = state.polylines;
-    doc.lastPointNumber = state.lastPointNumber;
-    const int selected = doc.grid.selectedRow;
-    doc.grid.rebuild(doc.units, doc.decimalSeparator);
-    doc.grid.selectedRow = isPointRow(doc, selected) ? selected : newPointRow(doc);
+void rebuildGrid(CaseState& state, const CaseSnapshot& snapshot) {
+    state.points = snapshot.points;
+    state.screen = snapshot.screen;
+    state.polylines = snapshot.polylines;
+    state.lastPointNumber = snapshot.lastPointNumber;
+    const int selected = state.grid.selectedRow;
+    state.grid.rebuild(state.units, state.decimalSeparator);
+    state.grid.selectedRow = isPointRow(state, selected) ? selected : newPointRow(state);
 }
 
-std::optional<int> gridStepTarget(const CaseDocument& doc, GridStep step) {
-    const int row = doc.grid.selectedRow;
+std::optional<int> gridStepTarget(const CaseState& state, GridStep step) {
+    const int row = state.grid.selectedRow;
     switch (step) {
     case GridStep::Previous: return row >= 2 ? std::optional(row - 1) : std::nullopt;
-    case GridStep::Next: return row != newPointRow(doc) ? std::optional(row + 1) : std::nullopt;
+    case GridStep::Next: return row != newPointRow(state) ? std::optional(row + 1) : std::nullopt;
     case GridStep::First: return 1;
-    case GridStep::NewPoint: return newPointRow(doc);
+    case GridStep::NewPoint: return newPointRow(state);
     }
     return std::nullopt;
 }
 
-void refreshGrid(CaseDocument& doc) {
-    doc.grid.rebuild(doc.units, doc.decimalSeparator);
-    doc.grid.selectedRow = 1;
+void refreshGrid(CaseState& state) {
+    state.grid.rebuild(state.units, state.decimalSeparator);
+    state.grid.selectedRow = 1;
+}
+
+bool convertCaseUnits(CaseState& state, int to) {
+    if (state.points.empty() || !validUnit(to)) return false;
+    convertPointUnits(state.points, state.mode, state.units.unit, to);
+    state.units.unit = to;
+    refreshGrid(state);
+    return true;
+}
+
+void setCaseDecimals(CaseState& state, int decimals) {
+    state.units.decimals = clampDecimals(decimals);
+    refreshGrid(state);
 }
 
 } // namespace zorvane

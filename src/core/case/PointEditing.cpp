@@ -1,6 +1,7 @@
 #include "case/PointEditing.h"
 
 #include "case/CaseOperations.h"
+#include "case/UndoHistory.h"
 #include "text/Cp1252.h"
 #include "text/IntegerText.h"
 
@@ -9,46 +10,40 @@
 
 namespace zorvane {
 
-EditOutcome deletePoint(CaseDocument& doc, UndoHistory& undo, std::string_view numberText) {
-    EditOutcome out;
+Outcome deletePoint(CaseState& doc, UndoHistory& undo, std::string_view numberText) {
     const auto number = parseInteger(numberText);
-    if (!number) {
-        out.error = invalidIntegerMessage(cp1252ToUtf8(numberText));
-        return out;
-    }
+    if (!number) return Outcome::refused(invalidIntegerMessage(cp1252ToUtf8(numberText)), Field::Number);
     const auto index = findPoint(doc.points, *number);
-    if (!index) return out;
+    if (!index) return Outcome::unchanged();
 
     undo.takeSnapshot(doc);
     CaseSnapshot after{doc.points, doc.screen, doc.polylines, doc.lastPointNumber};
-    after.points.erase(after.points.begin() + static_cast<std::ptrdiff_t>(*index));
-    if (*index < after.screen.size()) after.screen.erase(after.screen.begin() + static_cast<std::ptrdiff_t>(*index));
-    // Lowered by one only, even when that number does not exist. Done before the result is
-    // recorded so that Redo gives back exactly the state after the deletion.
-    if (*number == doc.lastPointNumber) --after.lastPointNumber;
+    after.points.erase(*index);
+    if (*index < after.screen.size()) after.screen.erase(*index);
+    // Lowered by one only, even when that number does not exist; never below the smallest
+    // number. Done before the result is recorded so that Redo gives back exactly the state
+    // after the deletion.
+    if (*number == doc.lastPointNumber && after.lastPointNumber > std::numeric_limits<std::int32_t>::min())
+        --after.lastPointNumber;
     rebuildGrid(doc, after);
     undo.recordResult(doc);
-    out.changed = true;
-    return out;
+    return Outcome::done();
 }
 
-EditOutcome setMark(CaseDocument& doc, UndoHistory& undo, Colour colour) {
-    EditOutcome out;
+Outcome setMark(CaseState& doc, UndoHistory& undo, Colour colour) {
     const int row = doc.grid.selectedRow;
-    if (!isPointRow(doc, row)) return out;
+    if (!isPointRow(doc, row)) return Outcome::unchanged();
     undo.takeSnapshot(doc);
-    doc.points[static_cast<std::size_t>(row - 1)].markColour = colour;
-    doc.clean = false;
+    doc.points.edit(static_cast<std::size_t>(row - 1)).markColour = colour;
     undo.recordResult(doc);
-    out.changed = true;
-    return out;
+    return Outcome::done(row);
 }
 
-EditOutcome clearAllMarks(CaseDocument& doc, UndoHistory& undo) {
+Outcome clearAllMarks(CaseState& doc, UndoHistory& undo) {
     undo.takeSnapshot(doc);
-    for (auto& p : doc.points) p.markColour = 0;
+    doc.points.forEachMutable([](PointRecord& p) { p.markColour = 0; });
     undo.recordResult(doc);
-    return {true, std::nullopt};
+    return Outcome::done();
 }
 
 std::string rewritePointList(std::string_view text, const std::unordered_map<std::int32_t, std::int32_t>& renumbered) {
@@ -74,41 +69,37 @@ std::string rewritePointList(std::string_view text, const std::unordered_map<std
     return out;
 }
 
-EditOutcome renumberPoints(CaseDocument& doc, std::int32_t start) {
-    EditOutcome out;
-    if (doc.points.empty()) return out;
+Outcome renumberPoints(CaseState& doc, UndoHistory& undo, std::int32_t start) {
+    if (doc.points.empty()) return Outcome::unchanged();
     const auto n = static_cast<std::int64_t>(doc.points.size());
-    if (static_cast<std::int64_t>(start) + n - 1 > std::numeric_limits<std::int32_t>::max()) {
-        out.error = "Renumbering from " + std::to_string(start) + " would give point numbers beyond " +
-                    std::to_string(std::numeric_limits<std::int32_t>::max()) + ".";
-        return out;
-    }
+    if (static_cast<std::int64_t>(start) + n - 1 > std::numeric_limits<std::int32_t>::max())
+        return Outcome::refused("Renumbering from " + std::to_string(start) +
+                                " would give point numbers beyond " +
+                                std::to_string(std::numeric_limits<std::int32_t>::max()) + ".");
 
     // The first point with an old number decides its new number.
     std::unordered_map<std::int32_t, std::int32_t> renumbered;
     renumbered.reserve(doc.points.size());
-    for (std::size_t i = 0; i < doc.points.size(); ++i)
-        renumbered.emplace(doc.points[i].number, static_cast<std::int32_t>(start + static_cast<std::int64_t>(i)));
+    std::int64_t next = start;
+    for (const PointRecord& p : doc.points) renumbered.emplace(p.number, static_cast<std::int32_t>(next++));
 
     std::vector<std::string> texts;
     texts.reserve(doc.polylines.size());
     for (const auto& pl : doc.polylines) {
         texts.push_back(rewritePointList(pl.pointsText.view(), renumbered));
-        if (texts.back().size() > decltype(pl.pointsText)::capacity) {
-            out.error = "Points can't be renumbered from " + std::to_string(start) + ": the points of \"" +
-                        cp1252ToUtf8(pl.name.view()) + "\" would no longer fit in 255 characters.";
-            return out;
-        }
+        if (texts.back().size() > decltype(pl.pointsText)::capacity)
+            return Outcome::refused("Points can't be renumbered from " + std::to_string(start) +
+                                    ": the points of \"" + cp1252ToUtf8(pl.name.view()) +
+                                    "\" would no longer fit in 255 characters.");
     }
 
-    doc.clean = false;
-    for (std::size_t i = 0; i < doc.points.size(); ++i)
-        doc.points[i].number = static_cast<std::int32_t>(start + static_cast<std::int64_t>(i));
+    undo.noteChange();
+    next = start;
+    doc.points.forEachMutable([&next](PointRecord& p) { p.number = static_cast<std::int32_t>(next++); });
     doc.lastPointNumber = static_cast<std::int32_t>(start + n - 1);
-    for (std::size_t k = 0; k < doc.polylines.size(); ++k) doc.polylines[k].pointsText = texts[k];
+    for (std::size_t k = 0; k < doc.polylines.size(); ++k) doc.polylines.edit(k).pointsText = texts[k];
     refreshGrid(doc);
-    out.changed = true;
-    return out;
+    return Outcome::done();
 }
 
 std::int32_t renumberStart(std::string_view text) {

@@ -1,6 +1,7 @@
 #pragma once
 // Deleting, marking and renumbering points.
-#include "case/CaseDocument.h"
+#include "case/CaseState.h"
+#include "case/Outcome.h"
 #include "case/UndoHistory.h"
 
 #include <optional>
@@ -15,24 +16,19 @@ inline constexpr Colour kMarkGreen = 0x008000;
 inline constexpr Colour kMarkBlue = 0xFF0000;
 inline constexpr Colour kMarkMagenta = 0xFF00FF;
 
-struct EditOutcome {
-    bool changed = false;
-    std::optional<std::string> error; // for the error box
-};
-
 // Deletes the point with the number in `numberText` (nothing when no point has it).
-EditOutcome deletePoint(CaseDocument& doc, UndoHistory& undo, std::string_view numberText);
+Outcome deletePoint(CaseState& state, UndoHistory& undo, std::string_view numberText);
 
 // Marks the point of the selected grid row (0 clears the mark). Nothing on the new-point row.
-EditOutcome setMark(CaseDocument& doc, UndoHistory& undo, Colour colour);
+Outcome setMark(CaseState& state, UndoHistory& undo, Colour colour);
 
 // Every mark back to 0; no point is removed.
-EditOutcome clearAllMarks(CaseDocument& doc, UndoHistory& undo);
+Outcome clearAllMarks(CaseState& state, UndoHistory& undo);
 
 // Numbers the points start, start + 1, ... in table order and rewrites every polyline's points
-// text to match. Not recorded in the undo history. Refused, with nothing changed, when a
+// text to match. Not recorded in the undo history, though it counts as a change. Refused, with nothing changed, when a
 // rewritten points text would no longer fit its 255 characters.
-EditOutcome renumberPoints(CaseDocument& doc, std::int32_t start);
+Outcome renumberPoints(CaseState& state, UndoHistory& undo, std::int32_t start);
 
 // Replaces each number of a points text through `renumbered`; separators and anything that is
 // not a known number stay as they are.

@@ -33,6 +33,7 @@ int valueFieldCount(CaseMode mode) { return mode == CaseMode::Nesw ? 5 : 3; }
 int heightFieldIndex(CaseMode mode) { return mode == CaseMode::Nesw ? 4 : 2; }
 
 FieldKind valueFieldKind(CaseMode mode, int i) {
+    if (i == heightFieldIndex(mode)) return FieldKind::Height;
     if (mode == CaseMode::Polar && i == 0) return FieldKind::Bearing;
     if (mode == CaseMode::Nesw && i <= 2) return FieldKind::NeswOffset;
     if (mode == CaseMode::Nesw && i == 3) return FieldKind::NeswWest;
@@ -45,26 +46,16 @@ void normaliseValues(EntryFields& f, CaseMode mode, const UnitSettings& units, c
             normaliseField(f.values[static_cast<std::size_t>(i)], valueFieldKind(mode, i), units, sep);
 }
 
-EntryOutcome createOrModifyPoint(CaseDocument& doc, ViewTransform& view, UndoHistory& undo, EntryFields& f) {
+Outcome createOrModifyPoint(CaseState& doc, ViewTransform& view, UndoHistory& undo, EntryFields& f) {
     const CaseMode mode = doc.mode;
     const UnitSettings& units = doc.units;
     const char sep = doc.decimalSeparator;
     normaliseValues(f, mode, units, sep);
 
-    EntryOutcome out;
-    if (valuesMissing(f, mode)) {
-        out.kind = EntryOutcome::Kind::MissingValues;
-        out.message = kMissingValues;
-        out.focusValue = 0;
-        return out;
-    }
+    if (valuesMissing(f, mode)) return Outcome::refused(kMissingValues, Field::Value, 0);
     // Checked before the snapshot so that a refused entry leaves the case and its history alone.
     const auto number = parseInteger(f.number);
-    if (!number) {
-        out.kind = EntryOutcome::Kind::BadNumber;
-        out.message = invalidIntegerMessage(cp1252ToUtf8(f.number));
-        return out;
-    }
+    if (!number) return Outcome::refused(invalidIntegerMessage(cp1252ToUtf8(f.number)), Field::Number);
     undo.takeSnapshot(doc);
 
     const bool fi = units.feetInches();
@@ -89,6 +80,10 @@ EntryOutcome createOrModifyPoint(CaseDocument& doc, ViewTransform& view, UndoHis
                 texts[static_cast<std::size_t>(i)] = formatFixed(0.0, 2, sep);
                 v[static_cast<std::size_t>(i)] = 0.0;
             }
+        } else if (t.empty() && mode == CaseMode::Nesw) {
+            // An offset left empty counts as 0 and shows as the zero text of its field.
+            texts[static_cast<std::size_t>(i)] =
+                fi ? formatFeetInches(0) : zeroText(valueFieldKind(mode, i), sep);
         } else if (valueFieldKind(mode, i) == FieldKind::Bearing) {
             v[static_cast<std::size_t>(i)] = parseDecimal(t, sep).value_or(0.0);
         } else {
@@ -115,12 +110,10 @@ EntryOutcome createOrModifyPoint(CaseDocument& doc, ViewTransform& view, UndoHis
     doc.grid.selectedRow = row == static_cast<int>(doc.points.size()) ? row + 1 : row;
     undo.recordResult(doc);
     addDescriptor(doc.descriptors, f.descriptor);
-
-    out.row = row;
-    return out;
+    return Outcome::done(row);
 }
 
-SelectionLoad loadSelection(const CaseDocument& doc, int row) {
+SelectionLoad loadSelection(const CaseState& doc, int row) {
     SelectionLoad s;
     if (isPointRow(doc, row)) {
         s.pointRow = true;
@@ -135,7 +128,7 @@ SelectionLoad loadSelection(const CaseDocument& doc, int row) {
     return s;
 }
 
-NumberLookup findRowByNumberText(const CaseDocument& doc, std::string_view text) {
+NumberLookup findRowByNumberText(const CaseState& doc, std::string_view text) {
     NumberLookup r;
     const auto number = parseInteger(text);
     if (!number) {

@@ -1,9 +1,11 @@
 #pragma once
 // Creating and modifying points from the texts of an entry page, and loading a grid row back
 // into the page. The window only moves texts between its widgets and these functions.
-#include "case/CaseDocument.h"
+#include "case/CaseState.h"
+#include "case/Outcome.h"
 #include "case/UndoHistory.h"
 #include "units/LengthFormatter.h"
+#include "view/ViewTransform.h"
 
 #include <array>
 #include <optional>
@@ -28,18 +30,13 @@ int heightFieldIndex(CaseMode mode);
 // Normalises every value field as leaving it does.
 void normaliseValues(EntryFields& fields, CaseMode mode, const UnitSettings& units, char separator);
 
-struct EntryOutcome {
-    enum class Kind { Written, MissingValues, BadNumber };
-    Kind kind = Kind::Written;
-    std::string message;  // the error text for the error box
-    int focusValue = -1;  // value field to focus after an error, -1 for the number field
-    int row = 0;          // grid row written
-};
-
 // "&Create Point": normalises the values (written back into `fields`), checks them, and
 // creates or modifies the point with an undo snapshot around it. On success the grid row
-// holds the field texts and the selection moves as the entry page expects.
-EntryOutcome createOrModifyPoint(CaseDocument& doc, ViewTransform& view, UndoHistory& undo, EntryFields& fields);
+// (Outcome::row) holds the field texts and the selection moves as the entry page expects.
+// Refusals name the field to correct: "Enter valid coordinates" the first value field, a
+// number that is not an integer the number field.
+Outcome createOrModifyPoint(CaseState& state, ViewTransform& view, UndoHistory& undo,
+                            EntryFields& fields);
 
 // What selecting a grid row puts into the entry page.
 struct SelectionLoad {
@@ -47,13 +44,13 @@ struct SelectionLoad {
     EntryFields fields; // code left empty: selecting a row does not touch the code field
     Colour mark = 0;    // number field colour
 };
-SelectionLoad loadSelection(const CaseDocument& doc, int row);
+SelectionLoad loadSelection(const CaseState& state, int row);
 
 // Enter in a number field: the first grid row whose point has that number.
 struct NumberLookup {
     std::optional<int> row;
     std::optional<std::string> error; // the text is not an integer
 };
-NumberLookup findRowByNumberText(const CaseDocument& doc, std::string_view numberText);
+NumberLookup findRowByNumberText(const CaseState& state, std::string_view numberText);
 
 } // namespace zorvane

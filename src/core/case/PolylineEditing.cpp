@@ -2,6 +2,8 @@
 
 #include "text/Cp1252.h"
 
+#include <optional>
+
 namespace zorvane {
 
 std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table, std::string_view name) {
@@ -21,23 +23,13 @@ PolylineFields polylineFields(const PolylineRecord* r) {
     return f;
 }
 
-PolylineOutcome createOrModifyPolyline(CaseDocument& doc, UndoHistory& undo, const PolylineFields& f) {
-    PolylineOutcome out;
-    if (trimmed(f.name).empty()) {
-        out.message = kEmptyPolylineName;
-        return out;
-    }
+Outcome createOrModifyPolyline(CaseState& doc, UndoHistory& undo, const PolylineFields& f) {
+    if (trimmed(f.name).empty()) return Outcome::refused(kEmptyPolylineName);
     // A longer name would be stored cut while the lookup compares the whole text: every
     // Create would then append another record under the same name.
-    if (f.name.size() > decltype(PolylineRecord::name)::capacity) {
-        out.message = kPolylineNameTooLong;
-        return out;
-    }
-    if (f.pointsText.find_first_of(",-") == std::string::npos) {
-        out.message = kPointsSeparatorMissing;
-        out.focusPoints = true;
-        return out;
-    }
+    if (f.name.size() > decltype(PolylineRecord::name)::capacity) return Outcome::refused(kPolylineNameTooLong);
+    if (f.pointsText.find_first_of(",-") == std::string::npos)
+        return Outcome::refused(kPointsSeparatorMissing, Field::Points);
     undo.takeSnapshot(doc);
     PolylineRecord r;
     r.name = f.name;
@@ -46,28 +38,26 @@ PolylineOutcome createOrModifyPolyline(CaseDocument& doc, UndoHistory& undo, con
     r.widthIndex = f.widthIndex;
     r.pointsText = f.pointsText;
 
-    out.kind = PolylineOutcome::Kind::Appended;
-    for (std::size_t k = 0; k < doc.polylines.size(); ++k)
+    std::optional<std::size_t> written;
+    for (std::size_t k = 0; k < doc.polylines.size() && !written; ++k)
         if (doc.polylines[k].name.view() == f.name) {
-            doc.polylines[k] = r;
-            out.kind = PolylineOutcome::Kind::Replaced;
-            out.index = k;
-            break;
+            doc.polylines.set(k, r);
+            written = k;
         }
-    if (out.kind == PolylineOutcome::Kind::Appended) {
+    if (!written) {
         doc.polylines.push_back(r);
-        out.index = doc.polylines.size() - 1;
+        written = doc.polylines.size() - 1;
     }
     undo.recordResult(doc);
-    return out;
+    return Outcome::done(static_cast<int>(*written));
 }
 
-bool deletePolyline(CaseDocument& doc, UndoHistory& undo, std::size_t k) {
-    if (k >= doc.polylines.size()) return false;
+Outcome deletePolyline(CaseState& doc, UndoHistory& undo, std::size_t k) {
+    if (k >= doc.polylines.size()) return Outcome::unchanged();
     undo.takeSnapshot(doc);
-    doc.polylines.erase(doc.polylines.begin() + static_cast<std::ptrdiff_t>(k));
+    doc.polylines.erase(k);
     undo.recordResult(doc);
-    return true;
+    return Outcome::done();
 }
 
 } // namespace zorvane

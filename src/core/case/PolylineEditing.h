@@ -1,6 +1,7 @@
 #pragma once
 // Creating, replacing and deleting polyline and arc definitions, with undo around each change.
-#include "case/CaseDocument.h"
+#include "case/CaseState.h"
+#include "case/Outcome.h"
 #include "case/UndoHistory.h"
 
 #include <optional>
@@ -22,14 +23,6 @@ inline constexpr const char* kPointsSeparatorMissing = "Incorrect data in Points
 inline constexpr const char* kPolylineNameTooLong =
     "A polyline or arc name can have at most 10 characters.";
 
-struct PolylineOutcome {
-    enum class Kind { Appended, Replaced, Refused };
-    Kind kind = Kind::Refused;
-    std::size_t index = 0;    // the record written
-    std::string message;      // why it was refused
-    bool focusPoints = false; // the points field is the one to correct
-};
-
 // The first definition whose name equals `name` ignoring letter case (the names list lookup).
 std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table, std::string_view name);
 
@@ -37,9 +30,10 @@ std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table, 
 PolylineFields polylineFields(const PolylineRecord* record);
 
 // Create/Modify: replaces the definition with exactly this name, or appends a new one.
-PolylineOutcome createOrModifyPolyline(CaseDocument& doc, UndoHistory& undo, const PolylineFields& fields);
+// Outcome::row is the definition written; a refused points text names Field::Points.
+Outcome createOrModifyPolyline(CaseState& state, UndoHistory& undo, const PolylineFields& fields);
 
-// Removes definition k; false when k names none.
-bool deletePolyline(CaseDocument& doc, UndoHistory& undo, std::size_t k);
+// Removes definition k; unchanged when k names none.
+Outcome deletePolyline(CaseState& state, UndoHistory& undo, std::size_t k);
 
 } // namespace zorvane

@@ -1,37 +1,36 @@
 #include "case/UndoHistory.h"
 
-#include "case/CaseDocument.h"
 #include "case/CaseOperations.h"
 
 namespace zorvane {
 namespace {
-CaseSnapshot capture(const CaseDocument& doc) {
-    return {doc.points, doc.screen, doc.polylines, doc.lastPointNumber};
+CaseSnapshot capture(const CaseState& state) {
+    return {state.points, state.screen, state.polylines, state.lastPointNumber};
 }
 } // namespace
 
-void UndoHistory::takeSnapshot(CaseDocument& doc) {
-    undo_ = capture(doc);
-    doc.clean = false;
+void UndoHistory::takeSnapshot(const CaseState& state) {
+    undo_ = capture(state);
+    ++changes_;
 }
 
-void UndoHistory::recordResult(const CaseDocument& doc) {
-    redo_ = capture(doc);
+void UndoHistory::recordResult(const CaseState& state) {
+    redo_ = capture(state);
     canUndo_ = true;
     canRedo_ = false;
 }
 
-bool UndoHistory::undo(CaseDocument& doc) {
+bool UndoHistory::undo(CaseState& state) {
     if (!canUndo_) return false;
-    rebuildGrid(doc, undo_);
+    rebuildGrid(state, undo_);
     canUndo_ = false;
     canRedo_ = true;
     return true;
 }
 
-bool UndoHistory::redo(CaseDocument& doc) {
+bool UndoHistory::redo(CaseState& state) {
     if (!canRedo_) return false;
-    rebuildGrid(doc, redo_);
+    rebuildGrid(state, redo_);
     canRedo_ = false;
     canUndo_ = true;
     return true;

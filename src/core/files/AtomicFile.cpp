@@ -14,22 +14,24 @@ namespace zorvane {
 namespace fs = std::filesystem;
 namespace {
 
-std::string systemText(int err) {
-    return std::strerror(err);
-}
-
-// The reason in words a user can act on; the system's text stays in brackets for support.
+// The reason in words a user can act on, named once.
 std::string reasonFor(int err) {
     switch (err) {
     case ENOSPC:
     case EDQUOT:
-        return "the disk is full (" + systemText(err) + ")";
+        return "the disk is full";
     case EFBIG:
-        return "the file is too large for this disk (" + systemText(err) + ")";
+        return "the file is too large for this disk";
     case EROFS:
-        return "the disk is read-only (" + systemText(err) + ")";
-    default:
-        return systemText(err);
+        return "the disk is read-only";
+    case EACCES:
+    case EPERM:
+        return "permission denied";
+    default: {
+        std::string text = std::strerror(err);
+        if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+        return text;
+    }
     }
 }
 
@@ -107,7 +109,7 @@ void writeFileAtomically(const fs::path& target,
     // write would.
     if (existed && ::access(dest.c_str(), W_OK) != 0) {
         const int err = errno;
-        fail(target, "the file is write-protected (" + reasonFor(err) + ")", err, true);
+        fail(target, err == EROFS ? reasonFor(err) : "the file is write-protected", err, true);
     }
 
     fs::path tempPath;
@@ -120,7 +122,7 @@ void writeFileAtomically(const fs::path& target,
     if (fd < 0) {
         const int err = errno;
         fail(target,
-             "cannot create a file in the folder \"" + dir.string() + "\" (" + reasonFor(err) + ")",
+             "cannot create a file in the folder \"" + dir.string() + "\": " + reasonFor(err),
              err, existed);
     }
     TempFile temp(tempPath, fd);
@@ -151,7 +153,7 @@ void writeFileAtomically(const fs::path& target,
     }
     if (::rename(temp.path().c_str(), dest.c_str()) != 0) {
         const int err = errno;
-        fail(target, "cannot replace the file (" + reasonFor(err) + ")", err, existed);
+        fail(target, "cannot replace the file: " + reasonFor(err), err, existed);
     }
     temp.commit();
     syncFolder(dir);

@@ -3,7 +3,7 @@
 // header, incident description, points, polylines, images and a trailer holding the legend.
 // Opening is done in two steps so that a damaged file never touches the open case: the bytes
 // are parsed and checked in full first, and only a complete result replaces the case.
-#include "case/CaseDocument.h"
+#include "model/CaseData.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -41,36 +41,35 @@ struct CaseFileContents {
     PolylineTable polylines;
     ImageStore images;
     std::optional<LegendRecord> legend; // none when the file has no trailer
+    std::string note; // a remark for the user about what was read, empty when none
 };
+
+// The note of a file cut inside its trailer.
+inline constexpr const char* kLegendResetNote =
+    "The legend of this case file was incomplete; it has been reset to the default legend.";
 
 // The mode a stored mode value opens as.
 CaseMode caseModeFromFile(std::int32_t stored);
 
 // Size in bytes of the file serialiseCase writes.
-std::size_t caseFileSize(const CaseDocument& doc, bool saveImages);
+std::size_t caseFileSize(const CaseData& doc, bool saveImages);
 
 // The bytes of the case file. With saveImages off the image count is 0 and no image follows
 // (the images stay in the document). Throws CaseFileError when the case is too large to store.
-std::vector<std::uint8_t> serialiseCase(const CaseDocument& doc, bool saveImages);
+std::vector<std::uint8_t> serialiseCase(const CaseData& doc, bool saveImages);
 
 // Writes the case file atomically (see writeFileAtomically): on failure a FileWriteError is
 // thrown and a previous file of that name is kept. The clean flag is the caller's to set.
-void saveCaseFile(const std::filesystem::path& path, const CaseDocument& doc, bool saveImages);
+void saveCaseFile(const std::filesystem::path& path, const CaseData& doc, bool saveImages);
 
 // Parses and checks a whole case file. Throws CaseFileError, before allocating anything for
 // a count, when the bytes are not a case file or are cut short or inconsistent. The trailer is
 // optional: a file ending after the images, or holding another value than the marker there,
-// has no legend. Bytes after the legend are ignored.
+// has no legend; a file cut inside the trailer has none either and carries a note. Bytes after
+// the legend are ignored.
 CaseFileContents parseCaseFile(std::span<const std::uint8_t> bytes);
 
 // Reads and parses the file at `path`. Throws CaseFileError (with the path for system errors).
 CaseFileContents loadCaseFile(const std::filesystem::path& path);
-
-// Replaces the open case by a parsed file: mode, numbers, texts, units (clamped), incident,
-// points with their surface positions, polylines, images, legend (or `defaultLegend`), the
-// description list, the grid with its new-point row selected; the case is started and clean.
-// The view fit and the window refreshes are the caller's.
-void applyCaseFile(CaseDocument& doc, CaseFileContents&& contents,
-                   const LegendRecord& defaultLegend = {});
 
 } // namespace zorvane

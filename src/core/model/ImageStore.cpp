@@ -6,17 +6,22 @@
 
 namespace zorvane {
 
-void ImageStore::add(std::span<const std::uint8_t> bytes) {
+std::size_t ImageStore::reserveEntry(std::size_t n) {
     constexpr auto kMax = static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max());
     // Offsets and lengths are int32 in the file; a store beyond that cannot be saved.
-    if (bytes.size() > kMax || buffer_.size() + 4 + bytes.size() > kMax)
+    if (n > kMax || buffer_.size() + 4 + n > kMax)
         throw std::length_error("The images of a case cannot exceed 2 GB in all.");
-    offsets_.push_back(static_cast<std::int32_t>(buffer_.size()));
-    const auto n = static_cast<std::uint32_t>(bytes.size());
-    const std::uint8_t len[4] = {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                                 static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24)};
-    buffer_.insert(buffer_.end(), len, len + 4);
-    buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    const std::size_t at = buffer_.size();
+    offsets_.push_back(static_cast<std::int32_t>(at));
+    const auto len = static_cast<std::uint32_t>(n);
+    buffer_.resize(at + 4 + n);
+    for (int i = 0; i < 4; ++i) buffer_[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(len >> (8 * i));
+    return at;
+}
+
+void ImageStore::add(std::span<const std::uint8_t> bytes) {
+    const std::size_t at = reserveEntry(bytes.size());
+    if (!bytes.empty()) std::memcpy(buffer_.data() + at + 4, bytes.data(), bytes.size());
 }
 
 void ImageStore::remove(std::size_t k) {

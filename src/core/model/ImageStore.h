@@ -15,9 +15,22 @@ public:
 
     // Appends one entry; the bytes are the file as read from disk.
     void add(std::span<const std::uint8_t> fileBytes);
+    // Appends an entry of n bytes that `fill(destination)` writes in place, so a large image
+    // read from a file is held once; when fill returns false the entry is dropped and false
+    // is returned.
+    template <class Fill> bool addFilled(std::size_t n, Fill&& fill) {
+        const std::size_t at = reserveEntry(n);
+        if (fill(buffer_.data() + at + 4)) return true;
+        buffer_.resize(at);
+        offsets_.pop_back();
+        return false;
+    }
     // Removes entry k, keeping the order of the others. Out of range does nothing.
     void remove(std::size_t k);
     void clear();
+    // Room for this many bytes of entries (lengths included), so that reading many images
+    // never moves the store and holds it twice.
+    void reserve(std::size_t bytes) { buffer_.reserve(bytes); }
 
     // The bytes of image k (without the length prefix).
     std::span<const std::uint8_t> image(std::size_t k) const;
@@ -32,6 +45,9 @@ public:
     }
 
 private:
+    // Adds the length and room for n bytes; returns the entry's offset.
+    std::size_t reserveEntry(std::size_t n);
+
     std::vector<std::uint8_t> buffer_;
     std::vector<std::int32_t> offsets_;
 };

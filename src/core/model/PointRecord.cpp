@@ -1,14 +1,45 @@
 #include "model/PointRecord.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace zorvane {
 
 std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t number) {
-    for (std::size_t i = 0; i < points.size(); ++i)
-        if (points[i].number == number) return i;
-    return std::nullopt;
+    std::optional<std::size_t> found;
+    points.forEachChunk([&](std::span<const PointRecord> chunk, PointChunkSummary& s, std::size_t first) {
+        if (found) return;
+        if (!s.numbersReady) {
+            s.numbers.clear();
+            s.numbers.reserve(chunk.size());
+            for (std::size_t i = 0; i < chunk.size(); ++i)
+                s.numbers.emplace_back(chunk[i].number, static_cast<std::uint32_t>(i));
+            std::sort(s.numbers.begin(), s.numbers.end());
+            s.numbersReady = true;
+        }
+        const auto it = std::lower_bound(s.numbers.begin(), s.numbers.end(),
+                                         std::pair<std::int32_t, std::uint32_t>(number, 0));
+        if (it != s.numbers.end() && it->first == number) found = first + it->second;
+    });
+    return found;
+}
+
+Extents worldExtents(const PointTable& points, CaseMode mode) {
+    Extents all;
+    points.forEachChunk([&](std::span<const PointRecord> chunk, PointChunkSummary& s, std::size_t) {
+        if (!s.extentsReady || s.extentsMode != mode) {
+            s.extents = {};
+            for (const PointRecord& p : chunk) {
+                const WorldPos w = worldPosition(p, mode);
+                s.extents.add(w.x, w.y);
+            }
+            s.extentsReady = true;
+            s.extentsMode = mode;
+        }
+        all.add(s.extents);
+    });
+    return all;
 }
 
 WorldPos worldPosition(const PointRecord& p, CaseMode mode) {

@@ -1,8 +1,11 @@
 #pragma once
+#include "model/ChunkedTable.h"
+#include "model/Extents.h"
 #include "model/ShortString.h"
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zorvane {
@@ -27,17 +30,31 @@ struct PointRecord {
     friend bool operator==(const PointRecord&, const PointRecord&) = default;
 };
 
+// What a chunk of the point table remembers about its records until they change: where each
+// number first occurs, and the extents of the world positions in one case mode.
+struct PointChunkSummary {
+    bool numbersReady = false;
+    std::vector<std::pair<std::int32_t, std::uint32_t>> numbers; // (number, offset), sorted
+    bool extentsReady = false;
+    CaseMode extentsMode = CaseMode::Xyz;
+    Extents extents;
+};
+
 // Points in creation order; the number is a point's identity.
-using PointTable = std::vector<PointRecord>;
+using PointTable = ChunkedTable<PointRecord, 1024, PointChunkSummary>;
 
 struct WorldPos {
     double x = 0, y = 0;
 };
 
-// Table index of the first point with this number.
+// Table index of the first point with this number. Each chunk keeps its numbers sorted, so a
+// lookup costs a search per chunk rather than a look at every point.
 std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t number);
 
 // The plan position of a point by case mode.
 WorldPos worldPosition(const PointRecord& p, CaseMode mode);
+
+// Extents of the world positions of all points (see screenExtents).
+Extents worldExtents(const PointTable& points, CaseMode mode);
 
 } // namespace zorvane

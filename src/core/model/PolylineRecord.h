@@ -1,4 +1,5 @@
 #pragma once
+#include "model/ChunkedTable.h"
 #include "model/PointRecord.h"
 #include "model/ShortString.h"
 
@@ -21,7 +22,7 @@ struct PolylineRecord {
     friend bool operator==(const PolylineRecord&, const PolylineRecord&) = default;
 };
 
-using PolylineTable = std::vector<PolylineRecord>;
+using PolylineTable = ChunkedTable<PolylineRecord, 128>;
 
 struct PolylineColour {
     std::string_view text;

@@ -17,9 +17,9 @@ public:
     static constexpr std::size_t capacity = N;
 
     ShortString() = default;
-    ShortString(std::string_view text) { assign(text); } // NOLINT: a text is a short string
+    constexpr ShortString(std::string_view text) { assign(text); } // NOLINT: a text is a short string
 
-    void assign(std::string_view text) {
+    constexpr void assign(std::string_view text) {
         len_ = static_cast<std::uint8_t>(std::min(text.size(), N));
         std::copy_n(text.data(), len_, bytes_.begin());
         std::fill(bytes_.begin() + len_, bytes_.end(), '\0');
@@ -29,7 +29,7 @@ public:
         return *this;
     }
 
-    std::string_view view() const { return {bytes_.data(), len_}; }
+    constexpr std::string_view view() const { return {bytes_.data(), len_}; }
     std::string str() const { return std::string(view()); }
     std::size_t size() const { return len_; }
     bool empty() const { return len_ == 0; }

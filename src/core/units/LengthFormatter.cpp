@@ -1,5 +1,7 @@
 #include "units/LengthFormatter.h"
 
+#include "text/Cp1252.h"
+
 #include "units/LengthParser.h"
 
 #include <algorithm>
@@ -190,10 +192,18 @@ std::string normaliseField(std::string_view text, FieldKind kind, const UnitSett
         const auto v = parseDecimal(text, separator);
         return v ? formatFixed(*v, 0, separator) : std::string("0");
     }
+    // An empty field stays empty, so that a missing coordinate is still seen as missing when
+    // the point is created; only the optional height shows what an empty one stands for.
+    if (trimmed(text).empty())
+        return kind == FieldKind::Height && units.feetInches() ? formatFeetInches(0) : std::string();
     if (kind != FieldKind::Bearing && units.feetInches())
         return formatFeetInches(parseLength(text));
     if (const auto v = parseDecimal(text, separator))
         return formatFixed(*v, units.decimals, separator);
+    return zeroText(kind, separator);
+}
+
+std::string zeroText(FieldKind kind, char separator) {
     // The zero texts stand for 0 and must read back as a number in the user's locale.
     switch (kind) {
     case FieldKind::NeswOffset:

@@ -27,7 +27,8 @@ std::optional<double> parseDecimal(std::string_view text, char separator);
 
 // What leaving an entry field does to its text.
 enum class FieldKind {
-    Length,     // coordinates, lengths, heights, elevation: unit 5 parses feet-inches
+    Length,     // coordinates and lengths: unit 5 parses feet-inches
+    Height,     // Z, measured height, elevation: like Length, and empty shows 0' 0" in unit 5
     Bearing,    // always decimal
     NeswOffset, // North, East, South: unreadable becomes "0.00"
     NeswWest,   // West: unreadable becomes "0.0"
@@ -35,5 +36,8 @@ enum class FieldKind {
 };
 std::string normaliseField(std::string_view text, FieldKind kind, const UnitSettings& units,
                            char separator);
+// What an unreadable NESW offset becomes in a decimal unit ("0.00", West "0.0"); empty for
+// the other kinds.
+std::string zeroText(FieldKind kind, char separator);
 
 } // namespace zorvane

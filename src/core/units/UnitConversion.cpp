@@ -1,7 +1,5 @@
 #include "units/UnitConversion.h"
 
-#include "case/CaseDocument.h"
-#include "case/CaseOperations.h"
 
 #include <algorithm>
 #include <array>
@@ -21,10 +19,6 @@ constexpr std::array<std::array<double, kUnitCount>, kUnitCount> kFactors = {{
     {0.3048, 30.48, 304.8, 1, 12, 1},
 }};
 
-bool validUnit(int u) {
-    return u >= 0 && u < kUnitCount;
-}
-
 } // namespace
 
 double conversionFactor(int from, int to) {
@@ -32,35 +26,22 @@ double conversionFactor(int from, int to) {
     return kFactors[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
 }
 
-void convertUnits(CaseDocument& doc, int from, int to) {
+void convertPointUnits(PointTable& points, CaseMode mode, int from, int to) {
     if (!validUnit(from) || !validUnit(to)) return;
     const double f = conversionFactor(from, to);
-    const bool bearing = doc.mode == CaseMode::Polar; // m1 is then degrees
-    for (PointRecord& p : doc.points) {
+    const bool bearing = mode == CaseMode::Polar; // m1 is then degrees
+    points.forEachMutable([f, bearing](PointRecord& p) {
         if (!bearing) p.m1 *= f;
         p.m2 *= f;
         p.m3 *= f;
         p.m4 *= f;
         p.m5 *= f;
-    }
-    doc.units.unit = to;
-    refreshGrid(doc);
+    });
 }
 
 int unitFromChoice(bool american, int listIndex) {
     const int i = std::clamp(listIndex, 0, 2); // each system lists three units
     return american ? kDecimalFeet + i : kMeter + i;
-}
-
-bool convertCurrentCoordinates(CaseDocument& doc, int to) {
-    if (doc.points.empty()) return false;
-    convertUnits(doc, doc.units.unit, to);
-    return true;
-}
-
-void setCaseDecimals(CaseDocument& doc, int decimals) {
-    doc.units.decimals = clampDecimals(decimals);
-    refreshGrid(doc);
 }
 
 } // namespace zorvane

@@ -1,49 +1,19 @@
 #include "view/ViewTransform.h"
 
-#include "view/Prefetch.h"
 
 #include <cmath>
 #include <numbers>
 
 namespace zorvane {
 
-namespace {
-
-// Minimum and maximum of x and y; the mode switch stays outside the loop because this scan
-// runs over every point on every redraw.
-struct Extents {
-    double x0, x1, y0, y1;
-    void add(double x, double y) {
-        if (x < x0) x0 = x;
-        if (x > x1) x1 = x;
-        if (y < y0) y0 = y;
-        if (y > y1) y1 = y;
-    }
-};
-
-} // namespace
-
 void recomputeView(ViewTransform& v, const PointTable& points, const ScreenPositions& screen,
                    CaseMode mode) {
-    if (!screen.empty()) {
-        Extents e{32767, -32767, 32767, -32767};
-        for (const ScreenPos& p : screen) e.add(p.x, p.y);
+    // Both scans start from the first position: a fixed start such as +-32767 would stretch the
+    // extents of survey coordinates far beyond their points.
+    if (const Extents e = screenExtents(screen); !e.empty())
         v.sxmin = e.x0, v.sxmax = e.x1, v.symin = e.y0, v.symax = e.y1;
-    }
-    if (!points.empty()) {
-        Extents e{1e99, -1e99, 1e99, -1e99};
-        if (mode == CaseMode::Xyz)
-            for (std::size_t i = 0; i < points.size(); ++i) {
-                if (i + kPrefetchAhead < points.size()) prefetch(&points[i + kPrefetchAhead].m1);
-                e.add(points[i].m1, points[i].m2);
-            }
-        else
-            for (const PointRecord& p : points) {
-                const WorldPos w = worldPosition(p, mode);
-                e.add(w.x, w.y);
-            }
+    if (const Extents e = worldExtents(points, mode); !e.empty())
         v.wxmin = e.x0, v.wxmax = e.x1, v.wymin = e.y0, v.wymax = e.y1;
-    }
     // A ratio needs both ranges: surface positions placed under different transforms can
     // differ by rounding noise where the world values are equal, and an infinite scale
     // would turn every later position into NaN.
@@ -66,24 +36,24 @@ WorldPos screenToWorld(const ViewTransform& v, int px, int py) {
 }
 
 void panView(ScreenPositions& screen, int dx, int dy) {
-    for (auto& p : screen) {
+    screen.forEachMutable([dx, dy](ScreenPos& p) {
         p.x += dx;
         p.y += dy;
-    }
+    });
 }
 
 void zoomAbout(ScreenPositions& screen, int cx, int cy, double f) {
-    for (auto& p : screen) {
+    screen.forEachMutable([cx, cy, f](ScreenPos& p) {
         p.x = cx + (p.x - cx) * f;
         p.y = cy + (p.y - cy) * f;
-    }
+    });
 }
 
 void rebuildScreenPositions(ScreenPositions& screen, const PointTable& points, CaseMode mode) {
-    screen.resize(points.size());
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const WorldPos w = worldPosition(points[i], mode);
-        screen[i] = {w.x, -w.y};
+    screen.clear();
+    for (const PointRecord& p : points) {
+        const WorldPos w = worldPosition(p, mode);
+        screen.push_back({w.x, -w.y});
     }
 }
 
