@@ -1,15 +1,18 @@
 #include "app/ProgramFolder.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/AppShell.h"
+#include "ui/app/CaseCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/app/QtPrompts.h"
 #include "ui/app/QtSettingsStore.h"
+#include "ui/app/ZorvaneApplication.h"
+#include "ui/view/DrawingWindow.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTimer>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    zorvane::ui::ZorvaneApplication app(argc, argv);
     QApplication::setApplicationName("Zorvane 1.0");
     QApplication::setOrganizationName("Zorvane");
     // The windows are laid out for a small sans-serif face; Arial resolves to Liberation Sans.
@@ -18,6 +21,7 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
 
     zorvane::ui::QtPrompts prompts;
+    app.setPrompts(&prompts);
     zorvane::ui::QtSettingsStore settings;
     zorvane::ui::AppContext context{
         prompts,
@@ -28,16 +32,17 @@ int main(int argc, char** argv) {
         &zorvane::ui::todayText,
     };
 
-    zorvane::ui::MainWindow window(context);
-    prompts.setParent(&window);
-    window.show();
-    window.redrawPlan();
+    zorvane::ui::AppShell shell(context);
+    prompts.setParent(&shell.mainWindow());
+    shell.mainWindow().show();
+    shell.drawingWindow().redraw();
 
     // A case named on the command line opens as if chosen in the Open dialog.
     const QStringList args = QApplication::arguments();
     if (args.size() > 1) {
         const QString path = QFileInfo(args[1]).absoluteFilePath();
-        QTimer::singleShot(0, &window, [&window, path] { window.openCaseFile(path); });
+        QTimer::singleShot(0, &shell.mainWindow(),
+                           context.guarded([&shell, path] { shell.cases().openCaseFile(path); }));
     }
     return QApplication::exec();
 }

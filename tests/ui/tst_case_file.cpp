@@ -17,15 +17,15 @@ class CaseFileTest : public QObject {
     Q_OBJECT
 
     static void point(UiHarness& h, const char* n, const char* a, const char* b, const char* desc) {
-        ui::EntryPage* p = h.window->currentPage();
+        ui::EntryPage* p = h.entry().currentPage();
         p->numberField()->setText(n);
         p->valueFields()[0]->setText(a);
         p->valueFields()[1]->setText(b);
         p->descriptorBox()->setEditText(desc);
-        h.window->createPoint();
+        h.entry().createPoint();
     }
-    static QStringList gridTexts(ui::MainWindow& w) {
-        QTableView* v = w.grid(w.document().mode);
+    static QStringList gridTexts(UiHarness& h) {
+        QTableView* v = h.window->grid(h.state().mode);
         QStringList out;
         for (int r = 0; r < v->model()->rowCount(); ++r)
             for (int c = 0; c < v->model()->columnCount(); ++c) out << v->model()->index(r, c).data().toString();
@@ -41,37 +41,37 @@ private Q_SLOTS:
         TempDir dir;
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Polar);
+        h.cases().newCase(CaseMode::Polar);
         h.window->findChild<QLineEdit*>("casename")->setText("Case 42/2026");
         point(h, "1", "45", "10.5", "Kerb");
         point(h, "2", "90", "3", "Tyre mark");
-        const QStringList before = gridTexts(*h.window);
+        const QStringList before = gridTexts(h);
 
         const auto file = dir / "site.zvr";
         h.prompts.fileAnswers = {file.string()};
-        QVERIFY(h.window->saveCase());
+        QVERIFY(h.cases().saveCase());
         const auto& request = h.prompts.shown.back().request;
         QCOMPARE(request.title, std::string("Save a Zorvane file"));
         QCOMPARE(request.filterIndex, 5);
         QCOMPARE(request.defaultExtension, std::string("zvr"));
         QVERIFY(request.filter.ends_with("|DXF Files (*.dxf)|*.dxf"));
-        QVERIFY(h.window->document().clean);
+        QVERIFY(h.doc().isClean());
         QCOMPARE(h.window->statusText(0), "File: " + QString::fromStdString(file.string()));
         QCOMPARE(h.settings.folder("qkvpath"), dir.path().string());
 
-        h.window->newCase(CaseMode::Xyz); // clean: no prompt
+        h.cases().newCase(CaseMode::Xyz); // clean: no prompt
         h.prompts.fileAnswers = {file.string()};
-        QVERIFY(h.window->openCase());
+        QVERIFY(h.cases().openCase());
         QCOMPARE(h.prompts.shown.back().request.title, std::string("Open a Zorvane file"));
         QCOMPARE(h.prompts.shown.back().request.initialFolder, dir.path().string());
-        QCOMPARE(h.window->document().mode, CaseMode::Polar);
-        QCOMPARE(gridTexts(*h.window), before);
+        QCOMPARE(h.state().mode, CaseMode::Polar);
+        QCOMPARE(gridTexts(h), before);
         QCOMPARE(h.window->findChild<QLineEdit*>("casename")->text(), QString("Case 42/2026"));
         QCOMPARE(h.window->statusText(1), QString("Last Point: 2"));
-        QCOMPARE(h.window->currentPage()->descriptorBox()->count(), 2);
-        QCOMPARE(h.window->currentPage()->numberField()->text(), QString("3"));
+        QCOMPARE(h.entry().currentPage()->descriptorBox()->count(), 2);
+        QCOMPARE(h.entry().currentPage()->numberField()->text(), QString("3"));
         QVERIFY(!h.window->findChild<QAction*>("Undo1")->isEnabled());
-        QCOMPARE(h.window->planView().zoomFactor, 1.0);
+        QCOMPARE(h.doc().view().zoomFactor, 1.0);
     }
 
     void aRejectedFileLeavesTheOpenCaseAlone() {
@@ -80,32 +80,32 @@ private Q_SLOTS:
         std::ofstream(bad, std::ios::binary) << "Hello, this is no case file at all, but it is long enough.";
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         point(h, "1", "1", "2", "Pole");
         h.prompts.saveAnswers = {SaveAnswer::No};
         h.prompts.fileAnswers = {bad.string()};
-        QVERIFY(!h.window->openCase());
+        QVERIFY(!h.cases().openCase());
         QCOMPARE(h.prompts.errors(), std::vector<std::string>{"This is not a Zorvane 1.0 file."});
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
-        QVERIFY(!h.window->document().clean);
+        QCOMPARE(h.state().points.size(), std::size_t(1));
+        QVERIFY(!h.doc().isClean());
     }
 
     void aFailedSaveKeepsThePreviousFileAndTheUnsavedState() {
         TempDir dir;
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         point(h, "1", "1", "2", "Pole");
         const auto file = dir / "case.zvr";
         h.prompts.fileAnswers = {file.string()};
-        QVERIFY(h.window->saveCase());
+        QVERIFY(h.cases().saveCase());
         const std::string saved = read(file);
         point(h, "2", "3", "4", "Sign");
         // The temporary file's place is taken by a folder: the write cannot happen.
         h.prompts.fileAnswers = {(dir / "missing" / "case.zvr").string()};
-        QVERIFY(!h.window->saveCase());
+        QVERIFY(!h.cases().saveCase());
         QCOMPARE(h.prompts.errors().size(), std::size_t(1));
-        QVERIFY(!h.window->document().clean);
+        QVERIFY(!h.doc().isClean());
         QCOMPARE(read(file), saved);
     }
 
@@ -115,23 +115,23 @@ private Q_SLOTS:
         {
             UiHarness h;
             h.show();
-            h.window->newCase(CaseMode::Nesw);
-            point(h, "7", "5", "", "Door");
+            h.cases().newCase(CaseMode::Nesw);
+            point(h, "7", "5", "0", "Door"); // East 0 stands for the sideways offset
             h.prompts.fileAnswers = {file.string()};
-            QVERIFY(h.window->saveCase());
+            QVERIFY(h.cases().saveCase());
         }
         UiHarness h;
         h.show();
-        QVERIFY(h.window->openCaseFile(QString::fromStdString(file.string())));
-        QCOMPARE(h.window->document().mode, CaseMode::Nesw);
-        QCOMPARE(h.window->document().points[0].number, 7);
+        QVERIFY(h.cases().openCaseFile(QString::fromStdString(file.string())));
+        QCOMPARE(h.state().mode, CaseMode::Nesw);
+        QCOMPARE(h.state().points[0].number, 7);
 
-        point(h, "8", "1", "", "");
+        point(h, "8", "1", "0", "");
         h.prompts.saveAnswers = {SaveAnswer::Cancel};
-        QVERIFY(!h.window->openDroppedFiles({QUrl::fromLocalFile("/tmp/photo.jpg")}));
-        QVERIFY(h.window->openDroppedFiles({QUrl::fromLocalFile(QString::fromStdString(file.string()))}));
+        QVERIFY(!h.cases().openDroppedFiles({QUrl::fromLocalFile("/tmp/photo.jpg")}));
+        QVERIFY(h.cases().openDroppedFiles({QUrl::fromLocalFile(QString::fromStdString(file.string()))}));
         QCOMPARE(h.prompts.texts("save?").size(), std::size_t(1));
-        QCOMPARE(h.window->document().points.size(), std::size_t(2)); // cancelled: kept
+        QCOMPARE(h.state().points.size(), std::size_t(2)); // cancelled: kept
     }
 };
 

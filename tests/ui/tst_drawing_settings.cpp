@@ -1,7 +1,7 @@
 // The Drawing Settings dialog on a case of its own: the unit lists follow the radio buttons,
 // decimals apply at once, "Convert current coordinates" changes the numbers, "Close" only
 // relabels them.
-#include "case/CaseOperations.h"
+#include "case/CaseDocument.h"
 #include "ui/app/DrawingSettingsDialog.h"
 
 #include <QComboBox>
@@ -17,19 +17,19 @@ class DrawingSettingsTest : public QObject {
     struct Fixture {
         CaseDocument doc;
         int changed = 0, helped = 0;
-        ui::DrawingSettingsDialog dialog{doc, [this] { ++changed; }, [this] { ++helped; }};
+        ui::DrawingSettingsDialog dialog{doc, [this] { ++helped; }};
 
-        explicit Fixture(std::initializer_list<double> xs = {}) {
-            resetCase(doc, CaseMode::Xyz, ProgramOptions{}, "01/02/2024");
-            for (double x : xs) {
-                PointRecord p;
-                p.number = 1;
-                p.m1 = x;
-                doc.points.push_back(p);
-                doc.screen.emplace_back();
+        explicit Fixture(std::initializer_list<const char*> xs = {}) {
+            doc.startNew(CaseMode::Xyz, ProgramOptions{}, "01/02/2024");
+            int n = 1;
+            for (const char* x : xs) {
+                EntryFields f;
+                f.number = std::to_string(n++);
+                f.values = {x, "0"};
+                doc.createOrModifyPoint(f);
             }
-            refreshGrid(doc);
-            dialog.setUnits(doc.units);
+            dialog.setUnits(doc.state().units);
+            doc.observe([this](unsigned changes) { changed += (changes & kUnitsChanged) ? 1 : 0; });
         }
         template <typename T> T* get(const char* name) { return dialog.findChild<T*>(name); }
         void click(const char* name) { QTest::mouseClick(get<QPushButton>(name), Qt::LeftButton); }
@@ -38,7 +38,8 @@ class DrawingSettingsTest : public QObject {
             get<QComboBox>(american ? "americanUnits" : "metricUnits")->setCurrentIndex(index);
         }
         QString cell() const {
-            return QString::fromStdString(doc.grid.cell(doc.points, doc.mode, 1, 1));
+            const CaseState& st = doc.state();
+            return QString::fromStdString(st.grid.cell(st.points, st.mode, 1, 1));
         }
     };
 
@@ -61,12 +62,12 @@ class DrawingSettingsTest : public QObject {
         f.dialog.setUnits(UnitSettings{kInches, 4}); // shows a case's units, changes nothing
         QVERIFY(f.get<QRadioButton>("american")->isChecked() && americanList->isEnabled());
         QCOMPARE(f.dialog.choice(), (UnitSettings{kInches, 4}));
-        QCOMPARE(f.doc.units, (UnitSettings{kMeter, 2}));
+        QCOMPARE(f.doc.state().units, (UnitSettings{kMeter, 2}));
         QCOMPARE(f.changed, 0);
     }
 
     void decimalsApplyAtOnce() {
-        Fixture f{12.46};
+        Fixture f{"12.46"};
         f.get<QComboBox>("decimals")->setCurrentIndex(0);
         QCOMPARE(f.cell(), QString("12"));
         f.get<QComboBox>("decimals")->setCurrentIndex(2);
@@ -75,30 +76,30 @@ class DrawingSettingsTest : public QObject {
     }
 
     void closeRelabelsWithoutConverting() {
-        Fixture f{10};
+        Fixture f{"10"};
         f.choose(true, 2);
         f.click("close");
         QCOMPARE(f.dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(f.doc.units.unit, int(kFeetInches));
-        QCOMPARE(f.doc.points[0].m1, 10.0);
-        refreshGrid(f.doc); // the next rebuild shows the same number in feet and inches
+        QCOMPARE(f.doc.state().units.unit, int(kFeetInches));
+        QCOMPARE(f.doc.state().points[0].m1, 10.0);
+        f.doc.setDecimals(2); // the next rebuild shows the same number in feet and inches
         QCOMPARE(f.cell(), QString("10' 0\""));
         f.click("help");
         QCOMPARE(f.helped, 1);
     }
 
     void convertChangesTheNumbers() {
-        Fixture f{10};
+        Fixture f{"10"};
         f.choose(true, 0);
         f.click("convert");
-        QCOMPARE(f.doc.units.unit, int(kDecimalFeet));
+        QCOMPARE(f.doc.state().units.unit, int(kDecimalFeet));
         QCOMPARE(f.cell(), QString("32.81"));
         QCOMPARE(f.changed, 1);
 
         Fixture none;
         none.choose(true, 1);
         none.click("convert");
-        QCOMPARE(none.doc.units.unit, int(kMeter));
+        QCOMPARE(none.doc.state().units.unit, int(kMeter));
         QCOMPARE(none.changed, 0);
     }
 };

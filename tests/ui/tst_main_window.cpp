@@ -25,11 +25,11 @@ class MainWindowTest : public QObject {
     static QAction* action(ui::MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
 
     static void addPoint(UiHarness& h, const QString& number, const QString& x, const QString& y) {
-        ui::EntryPage* p = h.window->currentPage();
+        ui::EntryPage* p = h.entry().currentPage();
         p->numberField()->setText(number);
         p->valueFields()[0]->setText(x);
         p->valueFields()[1]->setText(y);
-        h.window->createPoint();
+        h.entry().createPoint();
     }
 
 private Q_SLOTS:
@@ -69,7 +69,7 @@ private Q_SLOTS:
         options.defaultUnit = 5;
         UiHarness h(options);
         h.show();
-        QVERIFY(h.window->newCase(static_cast<CaseMode>(mode)));
+        QVERIFY(h.cases().newCase(static_cast<CaseMode>(mode)));
         auto* view = h.window->findChild<QTableView*>(grid);
         QVERIFY(view->isVisible());
         QVERIFY(!h.window->findChild<QTableView*>(grid == "plist" ? "plist2" : "plist")->isVisible());
@@ -81,7 +81,7 @@ private Q_SLOTS:
         QCOMPARE(h.window->statusText(0), QString("File: not saved "));
         QCOMPARE(h.window->statusText(1), QString("Last Point: 19"));
         QCOMPARE(h.window->statusText(2), QString("Units: Feet and Inches"));
-        ui::EntryPage* page = h.window->currentPage();
+        ui::EntryPage* page = h.entry().currentPage();
         QVERIFY(page->isVisible());
         QCOMPARE(page->numberField()->text(), QString("20"));
         QCOMPARE(QApplication::focusWidget()->objectName(), firstField);
@@ -95,27 +95,27 @@ private Q_SLOTS:
     void savePromptAnswersOnNew() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         addPoint(h, "1", "1", "2");
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
+        QCOMPARE(h.state().points.size(), std::size_t(1));
 
         h.prompts.saveAnswers = {SaveAnswer::Cancel};
-        QVERIFY(!h.window->newCase(CaseMode::Polar));
-        QCOMPARE(h.window->document().mode, CaseMode::Xyz);
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
+        QVERIFY(!h.cases().newCase(CaseMode::Polar));
+        QCOMPARE(h.state().mode, CaseMode::Xyz);
+        QCOMPARE(h.state().points.size(), std::size_t(1));
 
         // Yes runs Save, which asks for a name; cancelling it loses the changes and goes on.
         h.prompts.saveAnswers = {SaveAnswer::Yes};
         h.prompts.fileAnswers = {std::nullopt};
-        QVERIFY(h.window->newCase(CaseMode::Polar));
+        QVERIFY(h.cases().newCase(CaseMode::Polar));
         QCOMPARE(h.prompts.texts("save").back(), std::string("Save a Zorvane file"));
-        QCOMPARE(h.window->document().mode, CaseMode::Polar);
-        QVERIFY(h.window->document().points.empty());
+        QCOMPARE(h.state().mode, CaseMode::Polar);
+        QVERIFY(h.state().points.empty());
 
         addPoint(h, "1", "90", "10");
         h.prompts.saveAnswers = {SaveAnswer::No}; // also what closing the prompt's frame gives
-        QVERIFY(h.window->newCase(CaseMode::Nesw));
-        QVERIFY(h.window->document().points.empty());
+        QVERIFY(h.cases().newCase(CaseMode::Nesw));
+        QVERIFY(h.state().points.empty());
         QCOMPARE(h.prompts.texts("save?").size(), std::size_t(3));
     }
 
@@ -133,37 +133,37 @@ private Q_SLOTS:
     void quitAsksOnlyWithChangesAndCancelKeepsRunning() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         addPoint(h, "1", "1", "2");
         h.prompts.saveAnswers = {SaveAnswer::Cancel};
         h.window->close(); // the frame's close box is the Quit command
         QVERIFY(h.window->isVisible());
         QCOMPARE(h.prompts.texts("save?").size(), std::size_t(1));
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
+        QCOMPARE(h.state().points.size(), std::size_t(1));
 
         h.prompts.saveAnswers = {SaveAnswer::No};
-        QVERIFY(h.window->quit());
+        QVERIFY(h.cases().quit());
         QVERIFY(!h.window->isVisible());
 
         UiHarness clean;
         clean.show();
-        QVERIFY(clean.window->quit());
+        QVERIFY(clean.cases().quit());
         QVERIFY(clean.prompts.shown.empty());
     }
 
     void ctrlKeysWorkInCompactModeAndInsideFields() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         h.window->toggleCompact();
         QVERIFY(h.window->compactMode());
         QVERIFY(!h.window->menuBar()->isVisible());
         QCOMPARE(h.window->size(), QSize(166, 206));
-        QVERIFY(QTest::qWaitForWindowActive(h.window.get()));
-        QWidget* field = h.window->currentPage()->valueFields()[0];
+        QVERIFY(QTest::qWaitForWindowActive(h.window));
+        QWidget* field = h.entry().currentPage()->valueFields()[0];
         field->setFocus();
         QTest::keyClick(field, Qt::Key_N, Qt::ControlModifier);
-        QCOMPARE(h.window->document().mode, CaseMode::Nesw);
+        QCOMPARE(h.state().mode, CaseMode::Nesw);
         h.window->toggleCompact();
         QCOMPARE(h.window->size(), QSize(720, 292));
         QVERIFY(h.window->menuBar()->isVisible());
@@ -174,23 +174,23 @@ private Q_SLOTS:
     void ctrlZWithUndoDisabledDoesNothing() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
-        auto* cx = qobject_cast<QLineEdit*>(h.window->currentPage()->valueFields()[0]);
+        h.cases().newCase(CaseMode::Xyz);
+        auto* cx = qobject_cast<QLineEdit*>(h.entry().currentPage()->valueFields()[0]);
         cx->setFocus();
         QTest::keyClicks(cx, "12");
         QTest::keyClick(cx, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(cx->text(), QString("12")); // not even the field's own undo
-        QVERIFY(h.window->document().points.empty());
+        QVERIFY(h.state().points.empty());
 
         addPoint(h, "1", "1", "1");
         addPoint(h, "2", "2", "2");
-        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : h.window.get();
+        QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : h.window;
         QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
+        QCOMPARE(h.state().points.size(), std::size_t(1));
         QTest::keyClick(focus, Qt::Key_Z, Qt::ControlModifier); // one step only
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
+        QCOMPARE(h.state().points.size(), std::size_t(1));
         QTest::keyClick(focus, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(h.window->document().points.size(), std::size_t(2));
+        QCOMPARE(h.state().points.size(), std::size_t(2));
     }
 
     void firstShowPlacesTheDrawingWindowBelowTheMainWindow() {
@@ -202,7 +202,7 @@ private Q_SLOTS:
         QCOMPARE(show->text(), QString("Show"));
         show->click();
         QCOMPARE(show->text(), QString("Hide"));
-        ui::DrawingWindow* drawing = h.window->drawingWindow();
+        ui::DrawingWindow* drawing = (&h.shell->drawingWindow());
         QVERIFY(drawing->isVisible());
         QCOMPARE(drawing->pos(), QPoint(frame.left(), frame.top() + 310));
         drawing->move(300, 300);
@@ -213,12 +213,12 @@ private Q_SLOTS:
         drawing->close(); // hidden, and the main window's button follows
         QVERIFY(!drawing->isVisible());
         QCOMPARE(show->text(), QString("Show"));
-        QVERIFY(!h.window->drawingShown());
+        QVERIFY(!h.shell->drawingShown());
     }
 
     void helpAndAboutOpenPages() {
         UiHarness h;
-        h.window->showHelp();
+        h.shell->help().showHelp();
         QCOMPARE(h.opened.size(), std::size_t(1));
         QVERIFY(h.opened[0].isLocalFile());
         QVERIFY(h.opened[0].toLocalFile().endsWith("zorvane_help.html"));

@@ -22,8 +22,8 @@ class PointEntryTest : public QObject {
     Q_OBJECT
 
     static QWidget* focus() { return QApplication::focusWidget(); }
-    static QString cell(ui::MainWindow& w, int gridRow, int col) {
-        QTableView* v = w.grid(w.document().mode);
+    static QString cell(UiHarness& h, int gridRow, int col) {
+        QTableView* v = h.window->grid(h.state().mode);
         return v->model()->index(gridRow - 1, col).data().toString();
     }
     static void enter(QWidget* w) { QTest::keyClick(w, Qt::Key_Return); }
@@ -36,8 +36,8 @@ private Q_SLOTS:
     void enterMovesThroughTheFieldsAndCreatesThePoint() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
-        ui::EntryPage* p = h.window->currentPage();
+        h.cases().newCase(CaseMode::Xyz);
+        ui::EntryPage* p = h.entry().currentPage();
         QCOMPARE(focus()->objectName(), QString("cx"));
         QTest::keyClicks(focus(), "1.234");
         enter(focus());
@@ -50,11 +50,11 @@ private Q_SLOTS:
         QCOMPARE(focus(), p->descriptorBox());
         QTest::keyClicks(focus(), "Kerb");
         enter(focus()); // presses "&Create Point"
-        QCOMPARE(h.window->document().points.size(), std::size_t(1));
-        QCOMPARE(cell(*h.window, 1, 1), QString("1.23"));
-        QCOMPARE(cell(*h.window, 1, 2), QString("-4.00"));
-        QCOMPARE(cell(*h.window, 1, 3), QString("0.00"));
-        QCOMPARE(cell(*h.window, 1, 4), QString("Kerb"));
+        QCOMPARE(h.state().points.size(), std::size_t(1));
+        QCOMPARE(cell(h, 1, 1), QString("1.23"));
+        QCOMPARE(cell(h, 1, 2), QString("-4.00"));
+        QCOMPARE(cell(h, 1, 3), QString("0.00"));
+        QCOMPARE(cell(h, 1, 4), QString("Kerb"));
         // Ready for the next point: new-point row, next number, focus in X.
         QCOMPARE(p->numberField()->text(), QString("2"));
         QCOMPARE(focus()->objectName(), QString("cx"));
@@ -67,7 +67,7 @@ private Q_SLOTS:
     void aTypedDescriptorIsStoredAsTypedNotCompleted() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         for (const char* desc : {"Kerb, west end", "Kerb"}) {
             for (const char* v : {"1", "2", "3"}) {
                 QTest::keyClicks(focus(), v);
@@ -76,27 +76,27 @@ private Q_SLOTS:
             QTest::keyClicks(focus(), desc);
             enter(focus());
         }
-        QCOMPARE(h.window->document().points.size(), std::size_t(2));
-        QCOMPARE(h.window->document().points[1].descriptor.view(), std::string_view("Kerb"));
+        QCOMPARE(h.state().points.size(), std::size_t(2));
+        QCOMPARE(h.state().points[1].descriptor.view(), std::string_view("Kerb"));
     }
 
     void missingValueShowsTheErrorAndFocusesTheFirstField() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Polar);
-        ui::EntryPage* p = h.window->currentPage();
+        h.cases().newCase(CaseMode::Polar);
+        ui::EntryPage* p = h.entry().currentPage();
         type(p->valueFields()[1], "10");
         p->createButton()->click();
         QCOMPARE(h.prompts.errors(), std::vector<std::string>{"Enter valid coordinates"});
         QCOMPARE(focus()->objectName(), QString("cdg"));
-        QVERIFY(h.window->document().points.empty());
+        QVERIFY(h.state().points.empty());
     }
 
     void numberFieldRoundsAndEnterLoadsThePoint() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Nesw);
-        ui::EntryPage* p = h.window->currentPage();
+        h.cases().newCase(CaseMode::Nesw);
+        ui::EntryPage* p = h.entry().currentPage();
         type(p->numberField(), "12.6");
         type(p->valueFields()[0], "5"); // leaving the number field rounds it
         QCOMPARE(p->numberField()->text(), QString("13"));
@@ -104,13 +104,13 @@ private Q_SLOTS:
         type(p->valueFields()[4], "");
         QCOMPARE(p->valueFields()[3]->text(), QString("0.0"));
         p->createButton()->click();
-        QCOMPARE(h.window->document().points[0].number, 13);
+        QCOMPARE(h.state().points[0].number, 13);
         QCOMPARE(focus()->objectName(), QString("north"));
 
         type(p->numberField(), "13");
         enter(p->numberField());
         QCOMPARE(p->valueFields()[0]->text(), QString("5.00"));
-        QCOMPARE(h.window->document().grid.selectedRow, 1);
+        QCOMPARE(h.state().grid.selectedRow, 1);
         type(p->numberField(), "77");
         enter(p->numberField());
         QVERIFY(p->valueFields()[0]->text().isEmpty()); // ready for a new point 77
@@ -122,43 +122,43 @@ private Q_SLOTS:
     void popupOffersOnlyClearAllOnTheNewPointRow() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
+        h.cases().newCase(CaseMode::Xyz);
         auto* popup = h.window->findChild<QMenu*>("PopupMenu1");
         auto enabled = [&](const char* name) { return h.window->findChild<QAction*>(name)->isEnabled(); };
         Q_EMIT popup->aboutToShow();
         QVERIFY(!enabled("ZoomOn1") && !enabled("DeletePoint1") && !enabled("ClearPoint1"));
         QVERIFY(enabled("Clearallpoints1"));
 
-        ui::EntryPage* p = h.window->currentPage();
+        ui::EntryPage* p = h.entry().currentPage();
         for (const char* n : {"1", "2", "3"}) {
             p->numberField()->setText(n);
             p->valueFields()[0]->setText(n);
             p->valueFields()[1]->setText("1");
-            h.window->createPoint();
+            h.entry().createPoint();
         }
-        h.window->selectRow(2);
+        h.entry().selectRow(2);
         Q_EMIT popup->aboutToShow();
         QVERIFY(enabled("ZoomOn1") && enabled("DeletePoint1") && enabled("ClearPoint1"));
         h.window->findChild<QAction*>("Red1")->trigger();
-        QCOMPARE(h.window->document().points[1].markColour, 0x0000FFu);
+        QCOMPARE(h.state().points[1].markColour, 0x0000FFu);
         QCOMPARE(p->numberField()->palette().color(QPalette::Text), QColor(255, 0, 0));
         h.window->findChild<QAction*>("DeletePoint1")->trigger();
-        QCOMPARE(h.window->document().points.size(), std::size_t(2));
-        QCOMPARE(h.window->document().lastPointNumber, 3);
-        h.window->undo();
-        QCOMPARE(h.window->document().points[1].markColour, 0x0000FFu);
+        QCOMPARE(h.state().points.size(), std::size_t(2));
+        QCOMPARE(h.state().lastPointNumber, 3);
+        h.shell->edit().undo();
+        QCOMPARE(h.state().points[1].markColour, 0x0000FFu);
     }
 
     void renumberDialogRenumbersFromTheGivenStart() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
-        ui::EntryPage* p = h.window->currentPage();
+        h.cases().newCase(CaseMode::Xyz);
+        ui::EntryPage* p = h.entry().currentPage();
         for (const char* n : {"10", "20", "30"}) {
             p->numberField()->setText(n);
             p->valueFields()[0]->setText("1");
             p->valueFields()[1]->setText("1");
-            h.window->createPoint();
+            h.entry().createPoint();
         }
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -174,37 +174,37 @@ private Q_SLOTS:
             dialog->findChild<QPushButton*>("renumber")->click();
             dialog->findChild<QPushButton*>("close")->click();
         });
-        h.window->showRenumber();
+        h.shell->edit().showRenumber();
         std::vector<int> numbers;
-        for (const auto& pt : h.window->document().points) numbers.push_back(pt.number);
+        for (const auto& pt : h.state().points) numbers.push_back(pt.number);
         QCOMPARE(numbers, (std::vector<int>{5, 6, 7}));
         QCOMPARE(h.window->statusText(1), QString("Last Point: 7"));
-        QCOMPARE(cell(*h.window, 3, 0), QString("7"));
+        QCOMPARE(cell(h, 3, 0), QString("7"));
         QVERIFY(h.window->findChild<QAction*>("Undo1")->isEnabled()); // left as it was
     }
 
     void navigationButtonsStepThroughTheRows() {
         UiHarness h;
         h.show();
-        h.window->newCase(CaseMode::Xyz);
-        ui::EntryPage* p = h.window->currentPage();
+        h.cases().newCase(CaseMode::Xyz);
+        ui::EntryPage* p = h.entry().currentPage();
         for (const char* n : {"4", "8"}) {
             p->numberField()->setText(n);
             p->valueFields()[0]->setText("1");
             p->valueFields()[1]->setText("1");
-            h.window->createPoint();
+            h.entry().createPoint();
         }
         p->navButton(Nav::First)->click();
         QCOMPARE(p->numberField()->text(), QString("4"));
         p->navButton(Nav::Previous)->click(); // already on the first row
-        QCOMPARE(h.window->document().grid.selectedRow, 1);
+        QCOMPARE(h.state().grid.selectedRow, 1);
         p->navButton(Nav::Next)->click();
         QCOMPARE(p->numberField()->text(), QString("8"));
         p->navButton(Nav::NewPoint)->click();
         QCOMPARE(p->numberField()->text(), QString("9"));
         QVERIFY(p->valueFields()[0]->text().isEmpty());
         p->navButton(Nav::Next)->click(); // nothing after the new-point row
-        QCOMPARE(h.window->document().grid.selectedRow, 3);
+        QCOMPARE(h.state().grid.selectedRow, 3);
     }
 };
 

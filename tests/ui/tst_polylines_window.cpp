@@ -19,9 +19,9 @@ class PolylinesWindowTest : public QObject {
         ui::PolylinesWindow* w = nullptr;
         Setup() {
             h.show();
-            h.window->newCase(CaseMode::Xyz);
-            w = h.window->polylinesWindow();
-            h.window->drawingWindow()->button("showpol")->click();
+            h.cases().newCase(CaseMode::Xyz);
+            w = (&h.shell->polylinesWindow());
+            (&h.shell->drawingWindow())->button("showpol")->click();
         }
         void define(const QString& name, const QString& points, int colour = -1) {
             w->nameBox()->setEditText(name);
@@ -51,7 +51,7 @@ private Q_SLOTS:
         s.define("P1", "1,2");
         s.define("P1", "3,4", 0);
         QCOMPARE(s.names(), QStringList{"P1"});
-        QCOMPARE(s.h.window->document().polylines[0].pointsText.view(), std::string_view("3,4"));
+        QCOMPARE(s.h.state().polylines[0].pointsText.view(), std::string_view("3,4"));
         s.w->nameBox()->setEditText("p1"); // loads P1's fields
         QCOMPARE(s.w->pointsField()->text(), QString("3,4"));
         QCOMPARE(s.w->colourBox()->currentText(), QString("Red"));
@@ -69,14 +69,14 @@ private Q_SLOTS:
         QCOMPARE(s.h.prompts.errors(),
                  (std::vector<std::string>{"Enter a valid polyline name please.",
                                            "Incorrect data in Points field: \",\" or \"-\" missing."}));
-        QVERIFY(s.h.window->document().polylines.empty());
+        QVERIFY(s.h.state().polylines.empty());
     }
 
     void deletingTheOnlyDefinitionResetsTheFields() {
         Setup s;
         s.define("Road", "1,2", 3);
         s.w->findChild<QToolButton*>("SpeedButton2")->click();
-        QVERIFY(s.h.window->document().polylines.empty());
+        QVERIFY(s.h.state().polylines.empty());
         QVERIFY(s.names().isEmpty());
         QCOMPARE(s.w->widthBox()->currentIndex(), 0);
         QCOMPARE(s.w->colourBox()->currentIndex(), 6);
@@ -101,24 +101,24 @@ private Q_SLOTS:
 
     void brokenDefinitionsAreReportedOnEveryRedraw() {
         Setup s;
-        auto& doc = s.h.window->document();
-        ui::EntryPage* p = s.h.window->currentPage();
+        auto& doc = s.h.state();
+        ui::EntryPage* p = s.h.entry().currentPage();
         for (const char* n : {"1", "2", "3"}) {
             p->numberField()->setText(n);
             p->valueFields()[0]->setText(n);
             p->valueFields()[1]->setText("1");
-            s.h.window->createPoint();
+            s.h.entry().createPoint();
         }
         s.define("P1", "1,2");
         s.define("P2", "2,3");
         s.h.prompts.clear();
-        s.h.window->selectRow(2);
-        s.h.window->deleteSelectedPoint();
+        s.h.entry().selectRow(2);
+        s.h.entry().deleteSelectedPoint();
         const std::string expected =
             " An error occured in Polylines or Arcs \"P1,P2\". One or more points don't exist or have been "
             "deleted.\r\r Please check Polylines and Arcs definition before continuing.";
         QCOMPARE(s.h.prompts.errors(), std::vector<std::string>{expected});
-        s.h.window->redrawPlan();
+        s.h.shell->drawingWindow().redraw();
         QCOMPARE(s.h.prompts.errors().size(), std::size_t(2));
         QCOMPARE(doc.polylines.size(), std::size_t(2)); // definitions are never edited by deleting points
     }

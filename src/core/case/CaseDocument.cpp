@@ -9,7 +9,8 @@
 namespace zorvane {
 namespace {
 // After these the grid is formatted afresh and a row is selected and loaded again.
-constexpr unsigned kRebuilt = kPointsChanged | kSelectionChanged | kPolylinesChanged | kHistoryChanged;
+constexpr unsigned kRebuilt =
+    kPointsChanged | kSelectionChanged | kPolylinesChanged | kHistoryChanged | kTablesRestored;
 } // namespace
 
 CaseDocument::CaseDocument(char decimalSeparator) { state_.decimalSeparator = decimalSeparator; }

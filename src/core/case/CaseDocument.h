@@ -36,6 +36,7 @@ enum CaseChange : unsigned {
     kNamesChanged = 1u << 9, // case name and description
     kHistoryChanged = 1u << 10, // what Undo and Redo can do
     kCleanChanged = 1u << 11, // saved or not
+    kTablesRestored = 1u << 12, // undo, redo, delete: the tables were put back from copies
 };
 // The changes after which the plan must be painted again.
 inline constexpr unsigned kPictureChanges = kCaseReplaced | kPointsChanged | kPolylinesChanged |

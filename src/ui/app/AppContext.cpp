@@ -2,6 +2,8 @@
 
 #include <QDate>
 #include <QDesktopServices>
+#include <exception>
+#include <new>
 
 namespace zorvane::ui {
 
@@ -10,5 +12,27 @@ std::function<bool(const QUrl&)> desktopOpener() {
 }
 
 std::string todayText() { return QDate::currentDate().toString("dd/MM/yyyy").toStdString(); }
+
+std::string escapedErrorText(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::bad_alloc&) {
+        return "There is not enough memory to complete this command.";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "An unexpected error stopped this command.";
+    }
+}
+
+bool AppContext::run(const std::function<void()>& command) const {
+    try {
+        command();
+        return true;
+    } catch (...) {
+        prompts.error(escapedErrorText(std::current_exception()));
+        return false;
+    }
+}
 
 } // namespace zorvane::ui

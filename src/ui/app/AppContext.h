@@ -21,10 +21,21 @@ struct AppContext {
     std::function<bool(const QUrl&)> openUrl;
     // Today's date as the incident record keeps it (dd/mm/yyyy).
     std::function<std::string()> today;
+
+    // Runs one command. An error that escapes it is shown in the error box, the command ends
+    // where it stands and the program goes on. False when it ended that way.
+    bool run(const std::function<void()>& command) const;
+    // A slot that runs `command` through run().
+    std::function<void()> guarded(std::function<void()> command) const {
+        return [this, command = std::move(command)] { run(command); };
+    }
 };
 
 // The desktop's opener and today's date from the clock.
 std::function<bool(const QUrl&)> desktopOpener();
 std::string todayText();
+
+// The message for an error that escaped a command.
+std::string escapedErrorText(const std::exception_ptr& error);
 
 } // namespace zorvane::ui

@@ -35,9 +35,8 @@ QPushButton* button(QWidget* parent, const char* text, const char* name) {
 
 } // namespace
 
-DrawingSettingsDialog::DrawingSettingsDialog(CaseDocument& doc, std::function<void()> caseChanged,
-                                             std::function<void()> help, QWidget* parent)
-    : QDialog(parent), doc_(doc), caseChanged_(std::move(caseChanged)), help_(std::move(help)) {
+DrawingSettingsDialog::DrawingSettingsDialog(CaseDocument& doc, std::function<void()> help, QWidget* parent)
+    : QDialog(parent), doc_(doc), help_(std::move(help)) {
     setObjectName("TForm10");
     setWindowTitle(" Drawing Settings");
 
@@ -122,17 +121,13 @@ void DrawingSettingsDialog::enableLists() {
 }
 
 void DrawingSettingsDialog::decimalsChanged(int index) {
-    if (index < 0) return;
-    setCaseDecimals(doc_, index);
-    if (caseChanged_) caseChanged_();
+    if (index >= 0) doc_.setDecimals(index);
 }
 
-void DrawingSettingsDialog::convert() {
-    if (convertCurrentCoordinates(doc_, choice().unit) && caseChanged_) caseChanged_();
-}
+void DrawingSettingsDialog::convert() { doc_.convertUnits(choice().unit); }
 
 void DrawingSettingsDialog::closeClicked() {
-    doc_.units.unit = choice().unit; // relabels: no value changes
+    doc_.relabelUnit(choice().unit); // relabels: no value changes
     accept();
 }
 

@@ -8,7 +8,7 @@ class QComboBox;
 class QRadioButton;
 
 namespace zorvane {
-struct CaseDocument;
+class CaseDocument;
 }
 
 namespace zorvane::ui {
@@ -19,10 +19,8 @@ namespace zorvane::ui {
 class DrawingSettingsDialog : public QDialog {
     Q_OBJECT
   public:
-    // `caseChanged` runs after the grid texts were formatted afresh (decimals changed, case
-    // converted): the main window shows the grid again and redraws the plan.
-    DrawingSettingsDialog(CaseDocument& doc, std::function<void()> caseChanged,
-                          std::function<void()> help, QWidget* parent = nullptr);
+    // Every change goes to the open case at once; the windows follow its notifications.
+    DrawingSettingsDialog(CaseDocument& doc, std::function<void()> help, QWidget* parent = nullptr);
 
     // Shows this unit and these decimals; the case is not touched (a new or an opened case).
     void setUnits(const UnitSettings& units);
@@ -39,7 +37,6 @@ class DrawingSettingsDialog : public QDialog {
     void closeClicked();
 
     CaseDocument& doc_;
-    std::function<void()> caseChanged_;
     std::function<void()> help_;
     QComboBox* decimals_;
     QRadioButton* metric_;

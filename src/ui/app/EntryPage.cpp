@@ -1,5 +1,6 @@
 #include "ui/app/EntryPage.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QEvent>
@@ -8,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringListModel>
 #include <QTimer>
 #include <QToolButton>
 
@@ -61,6 +63,7 @@ EntryPage::EntryPage(CaseMode mode, QWidget* parent) : QWidget(parent), mode_(mo
     compact_->setToolTip("Toggle Window state");
     compact_->setText(QString::fromUtf8("\u21F2"));
     compact_->setGeometry(4, 26, 22, 19);
+    compact_->setFocusPolicy(Qt::NoFocus); // a speed button: Tab goes from number to values
     connect(compact_, &QToolButton::clicked, this, &EntryPage::compactClicked);
 
     static const char* glyphs[4] = {"\u25C0", "\u25B6", "|\u25C0", "\u2731"};
@@ -105,10 +108,16 @@ EntryPage::EntryPage(CaseMode mode, QWidget* parent) : QWidget(parent), mode_(mo
     descriptor_->setObjectName(names.descriptor);
     descriptor_->setEditable(true);
     descriptor_->setInsertPolicy(QComboBox::NoInsert); // the list holds the case's descriptors only
-    // Suggest known descriptors without completing the text inline: "Kerb" typed must not be
-    // stored as "Kerb, west end".
-    descriptor_->completer()->setCompletionMode(QCompleter::PopupCompletion);
-    descriptor_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    // Known descriptors are suggested in a popup, never completed inline ("Kerb" typed must not
+    // become "Kerb, west end"), and the typed letter case stays: the box takes a listed text
+    // only when it matches exactly, so the suggestions are filtered here, ignoring case.
+    auto* completer = new QCompleter(this);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    suggestions_ = new QStringListModel(completer);
+    completer->setModel(suggestions_);
+    descriptor_->setCompleter(completer);
+    connect(descriptor_->lineEdit(), &QLineEdit::textEdited, this, &EntryPage::suggestDescriptors);
     descriptor_->setGeometry(kFieldX, y, kFieldWidth, 20);
     descriptor_->installEventFilter(this); // keys reach the box, which hands them to its edit
 
@@ -121,6 +130,15 @@ EntryPage::EntryPage(CaseMode mode, QWidget* parent) : QWidget(parent), mode_(mo
     create_->setToolTip("Create/Modify Point");
     create_->setGeometry(4, y + 25, 158, 24);
     connect(create_, &QPushButton::clicked, this, &EntryPage::createClicked);
+
+    // Number, values, descriptor, button.
+    QWidget* previous = number_;
+    for (QLineEdit* v : values_) {
+        setTabOrder(previous, v);
+        previous = v;
+    }
+    setTabOrder(previous, descriptor_);
+    setTabOrder(descriptor_, create_);
 }
 
 QLineEdit* EntryPage::addValueField(const char* text, const char* name, int x, int y, int labelWidth, int fieldWidth) {
@@ -135,6 +153,20 @@ QLineEdit* EntryPage::addValueField(const char* text, const char* name, int x, i
     e->installEventFilter(this);
     values_.push_back(e);
     return e;
+}
+
+void EntryPage::suggestDescriptors(const QString& typed) {
+    QStringList matches;
+    if (!typed.isEmpty())
+        for (int i = 0; i < descriptor_->count(); ++i) {
+            const QString item = descriptor_->itemText(i);
+            if (item != typed && item.startsWith(typed, Qt::CaseInsensitive)) matches << item;
+        }
+    suggestions_->setStringList(matches);
+    if (matches.isEmpty())
+        descriptor_->completer()->popup()->hide();
+    else
+        descriptor_->completer()->complete();
 }
 
 QToolButton* EntryPage::navButton(Nav nav) const { return nav_[static_cast<int>(nav)]; }
@@ -162,14 +194,22 @@ bool EntryPage::eventFilter(QObject* watched, QEvent* event) {
             if (watched == v) QTimer::singleShot(0, v, &QLineEdit::selectAll);
     } else if (type == QEvent::MouseButtonPress && watched == number_) {
         QTimer::singleShot(0, number_, &QLineEdit::selectAll);
-    } else if (type == QEvent::KeyRelease) {
+    } else if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
-            if (watched == number_) Q_EMIT numberEnter();
-            if (watched == descriptor_) Q_EMIT descriptorEnter();
-            for (int i = 0; i < static_cast<int>(values_.size()); ++i)
-                if (watched == values_[static_cast<std::size_t>(i)]) Q_EMIT valueEnter(i);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) || key->isAutoRepeat())
+            return QWidget::eventFilter(watched, event);
+        // A field acts on the release of an Enter it also saw pressed: the release of an Enter
+        // that closed a dialog lands in the field that gets the focus back, and must not act.
+        if (type == QEvent::KeyPress) {
+            enterPressedIn_ = watched;
+            return QWidget::eventFilter(watched, event);
         }
+        if (enterPressedIn_ != watched) return QWidget::eventFilter(watched, event);
+        enterPressedIn_ = nullptr;
+        if (watched == number_) Q_EMIT numberEnter();
+        if (watched == descriptor_) Q_EMIT descriptorEnter();
+        for (int i = 0; i < static_cast<int>(values_.size()); ++i)
+            if (watched == values_[static_cast<std::size_t>(i)]) Q_EMIT valueEnter(i);
     }
     return QWidget::eventFilter(watched, event);
 }

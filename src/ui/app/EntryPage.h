@@ -10,6 +10,7 @@
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QStringListModel;
 class QToolButton;
 
 namespace zorvane::ui {
@@ -40,13 +41,14 @@ Q_SIGNALS:
     void valueEnter(int index);
     void descriptorEnter();
     void createClicked();
-    void navClicked(zorvane::ui::EntryPage::Nav nav);
+    void navClicked(zorvane::GridStep nav);
     void compactClicked();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void suggestDescriptors(const QString& typed);
     QLineEdit* addValueField(const char* label, const char* name, int x, int y, int labelWidth, int fieldWidth);
 
     CaseMode mode_;
@@ -57,6 +59,8 @@ private:
     QPushButton* create_ = nullptr;
     QToolButton* nav_[4] = {};
     QToolButton* compact_ = nullptr;
+    QStringListModel* suggestions_ = nullptr;
+    QObject* enterPressedIn_ = nullptr; // the field that saw the last Enter pressed
 };
 
 } // namespace zorvane::ui

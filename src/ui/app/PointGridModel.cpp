@@ -10,14 +10,14 @@ PointGridModel::PointGridModel(const CaseDocument& doc, CaseMode mode, QObject* 
 namespace {
 // plist shows XYZ and Polar cases, plist2 NESW ones; neither shows anything before a case.
 bool showsPoints(const CaseDocument& doc, CaseMode gridMode) {
-    return doc.started && (doc.mode == CaseMode::Nesw) == (gridMode == CaseMode::Nesw);
+    return doc.started() && (doc.state().mode == CaseMode::Nesw) == (gridMode == CaseMode::Nesw);
 }
 } // namespace
 
 int PointGridModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid()) return 0;
     // The designed grid has a title row and one empty row.
-    return showsPoints(doc_, mode_) ? PointGrid::rowCount(doc_.points.size()) - 1 : 1;
+    return showsPoints(doc_, mode_) ? PointGrid::rowCount(doc_.state().points.size()) - 1 : 1;
 }
 
 int PointGridModel::columnCount(const QModelIndex& parent) const {
@@ -27,11 +27,11 @@ int PointGridModel::columnCount(const QModelIndex& parent) const {
 QVariant PointGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !showsPoints(doc_, mode_)) return {};
     const int row = index.row() + 1;
-    if (role == Qt::DisplayRole)
-        return fromCp1252(doc_.grid.cell(doc_.points, doc_.mode, row, index.column()));
+    const CaseState& s = doc_.state();
+    if (role == Qt::DisplayRole) return fromCp1252(s.grid.cell(s.points, s.mode, row, index.column()));
     if (role == Qt::ToolTipRole) {
         // The grid's hint is the descriptor of the row under the mouse.
-        const auto text = doc_.grid.cell(doc_.points, doc_.mode, row, PointGrid::descriptorColumn(doc_.mode));
+        const auto text = s.grid.cell(s.points, s.mode, row, PointGrid::descriptorColumn(s.mode));
         return text.empty() ? QVariant() : QVariant(fromCp1252(text));
     }
     return {};
@@ -49,18 +49,22 @@ QVariant PointGridModel::headerData(int section, Qt::Orientation orientation, in
 void PointGridModel::setMode(CaseMode mode) {
     beginResetModel();
     mode_ = mode;
+    rows_ = rowCount();
     endResetModel();
 }
 
 void PointGridModel::reset() {
     beginResetModel();
+    rows_ = rowCount();
     endResetModel();
 }
 
-void PointGridModel::rowChanged(int gridRow) {
-    const int r = gridRow - 1;
-    if (r < 0 || r >= rowCount()) return;
-    Q_EMIT dataChanged(index(r, 0), index(r, columnCount() - 1));
+void PointGridModel::refresh() {
+    if (rowCount() != rows_) {
+        reset();
+        return;
+    }
+    Q_EMIT dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1));
 }
 
 } // namespace zorvane::ui

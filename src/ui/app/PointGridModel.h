@@ -9,7 +9,7 @@ namespace zorvane::ui {
 // row r + 1 (grid row 0, the titles, is the header).
 class PointGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     PointGridModel(const CaseDocument& doc, CaseMode mode, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -21,13 +21,13 @@ public:
     void setMode(CaseMode mode);
     // Everything may have changed (rows added, removed, rebuilt).
     void reset();
-    // One row's texts changed.
-    void rowChanged(int gridRow);
+    // The texts changed: a reset when the number of rows did, else a repaint of the rows.
+    void refresh();
 
-private:
+  private:
     const CaseDocument& doc_;
     CaseMode mode_;
-    bool empty_ = true; // a grid of an unstarted case shows its two blank rows
+    int rows_ = 1; // as the view last heard
 };
 
 } // namespace zorvane::ui

@@ -33,9 +33,7 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent* e) {
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* e) { window_->mouseReleased(e->button()); }
 
 void DrawingSurface::wheelEvent(QWheelEvent* e) {
-    const QPoint at = e->position().toPoint();
-    window_->wheelTurned(at.x(), at.y(), e->angleDelta().y());
-    e->accept();
+    e->ignore(); // the window zooms for every wheel step over it
 }
 
 } // namespace zorvane::ui

@@ -25,8 +25,8 @@ constexpr int kMinWidth = 470;
 constexpr int kMinHeight = 326;
 } // namespace
 
-DrawingWindow::DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts, QWidget* parent)
-    : QMainWindow(parent), doc_(doc), view_(view), prompts_(prompts) {
+DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidget* parent)
+    : QMainWindow(parent), ctx_(context), doc_(doc) {
     setObjectName("TForm2");
     setWindowTitle(" Bitmap View");
 
@@ -43,22 +43,22 @@ DrawingWindow::DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts
     zoom_ = addToolBar("Zoom");
     zoom_->setObjectName("ToolBar3");
     connect(addButton(zoom_, "zoommoins", QString::fromUtf8("\u2212"), "Zoom -", true), &QToolButton::clicked, this,
-            &DrawingWindow::zoomOutCommand);
+            ctx_.guarded([this] { zoomOutCommand(); }));
     connect(addButton(zoom_, "zoomplus", "+", "Zoom +", true), &QToolButton::clicked, this,
-            &DrawingWindow::zoomInCommand);
+            ctx_.guarded([this] { zoomInCommand(); }));
     connect(addButton(zoom_, "bzc", "All", "Zoom All", true), &QToolButton::clicked, this,
-            &DrawingWindow::zoomAllCommand);
+            ctx_.guarded([this] { zoomAllCommand(); }));
     addButton(zoom_, "ToolButton6", QString::fromUtf8("\u2316N"), "Change North Arrow position", false);
-    addToggle(zoom_, "shnord", "N", "Show / Hide North arrow", view_.toggles.showNorthArrow);
+    addToggle(zoom_, "shnord", "N", "Show / Hide North arrow", doc_.view().toggles.showNorthArrow);
     addButton(zoom_, "ToolButton12", "Legend", "Legend manager", false);
 
     entities_ = addToolBar("Entities");
     entities_->setObjectName("ToolBar1");
-    addToggle(entities_, "showpoints", QString::fromUtf8("\u2022"), "Show Points", view_.toggles.showPoints);
-    addToggle(entities_, "shownum", "12", "Show Numbers", view_.toggles.showNumbers);
-    addToggle(entities_, "showdesc", "Abc", "Show Descriptions", view_.toggles.showDescriptions);
-    addToggle(entities_, "onlym", "M", "Only marked points", view_.toggles.onlyMarked);
-    addToggle(entities_, "showpl", "/\\", "Show Polylines", view_.toggles.showPolylines);
+    addToggle(entities_, "showpoints", QString::fromUtf8("\u2022"), "Show Points", doc_.view().toggles.showPoints);
+    addToggle(entities_, "shownum", "12", "Show Numbers", doc_.view().toggles.showNumbers);
+    addToggle(entities_, "showdesc", "Abc", "Show Descriptions", doc_.view().toggles.showDescriptions);
+    addToggle(entities_, "onlym", "M", "Only marked points", doc_.view().toggles.onlyMarked);
+    addToggle(entities_, "showpl", "/\\", "Show Polylines", doc_.view().toggles.showPolylines);
     entities_->addWidget(new QLabel("Text Height: ", entities_));
     httxt_ = new QComboBox(entities_);
     httxt_->setObjectName("httxt");
@@ -97,6 +97,10 @@ DrawingWindow::DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts
     });
 
     auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette white = central->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    central->setPalette(white);
     setCentralWidget(central);
     surface_ = new DrawingSurface(this, image_, central);
     surface_->move(4, 0);
@@ -112,6 +116,14 @@ DrawingWindow::DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts
     setMinimumSize(kMinWidth, kMinHeight);
     resize(656, 368);
     layoutSurface();
+    observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
+}
+
+DrawingWindow::~DrawingWindow() { doc_.forget(observer_); }
+
+void DrawingWindow::caseChanged(unsigned changes) {
+    if (changes & kCaseReplaced) httxt_->setEditText(QString::number(doc_.view().labelHeight));
+    if (changes & kPictureChanges) redraw();
 }
 
 QToolButton* DrawingWindow::addButton(QToolBar* bar, const char* name, const QString& text, const QString& hint,
@@ -135,10 +147,7 @@ QToolButton* DrawingWindow::addToggle(QToolBar* bar, const char* name, const QSt
     QToolButton* b = addButton(bar, name, text, hint, true);
     b->setCheckable(true);
     b->setChecked(down);
-    connect(b, &QToolButton::toggled, this, [this] {
-        readToggles();
-        redraw();
-    });
+    connect(b, &QToolButton::toggled, this, ctx_.guarded([this] { readToggles(); }));
     return b;
 }
 
@@ -149,13 +158,14 @@ QToolBar* DrawingWindow::toolBar(const char* name) const { return findChild<QToo
 QString DrawingWindow::statusText(int panel) const { return status_[panel]->text(); }
 
 void DrawingWindow::readToggles() {
-    DisplayToggles& t = view_.toggles;
+    DisplayToggles t;
     t.showPoints = button("showpoints")->isChecked();
     t.showNumbers = button("shownum")->isChecked();
     t.showDescriptions = button("showdesc")->isChecked();
     t.onlyMarked = button("onlym")->isChecked();
     t.showPolylines = button("showpl")->isChecked();
     t.showNorthArrow = button("shnord")->isChecked();
+    doc_.setToggles(t);
 }
 
 void DrawingWindow::applyTextHeight() {
@@ -164,11 +174,10 @@ void DrawingWindow::applyTextHeight() {
     const auto h = parseInteger(toCp1252(httxt_->currentText()));
     const int height = h ? *h : 12;
     if (!h) httxt_->setEditText("12");
-    view_.labelHeight = height;
     Q_EMIT labelHeightChanged(height);
     focusSink_->setFocus(); // the box gives up the focus
     applyingHeight_ = false;
-    redraw();
+    doc_.setLabelHeight(height);
 }
 
 bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -185,40 +194,58 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void DrawingWindow::caseStarted() {
-    httxt_->setEditText(QString::number(view_.labelHeight));
+void DrawingWindow::showWithToolbars() {
+    for (QToolBar* bar : {standard_, zoom_, entities_, polylines_}) bar->show();
+    show();
 }
 
-void DrawingWindow::showWithToolbars() {
-    standard_->show();
-    zoom_->show();
-    entities_->show();
-    polylines_->show();
-    show();
+void DrawingWindow::hideWithToolbars() {
+    // A toolbar dragged out of the window floats on its own and must go too.
+    for (QToolBar* bar : {standard_, zoom_, entities_, polylines_}) bar->hide();
+    hide();
 }
 
 void DrawingWindow::closeEvent(QCloseEvent* event) {
     // The window is only ever hidden; its toolbars go with it.
     event->ignore();
-    hide();
+    hideWithToolbars();
     Q_EMIT closedByUser();
 }
 
 void DrawingWindow::layoutSurface() {
-    // The surface follows the window: (width - 16) x (height - 82) of the outer size.
-    const int w = std::max(1, width() - 16);
-    const int h = std::max(1, height() - 82);
+    // The outer size, frame included, is at least 470 x 326; the frame's margins are known
+    // once the window manager has placed the window.
+    const QSize frame = frameGeometry().size() - size();
+    setMinimumSize(kMinWidth - frame.width(), kMinHeight - frame.height());
+    // The surface follows the window: (width - 16) x (height - 82) of its outer size. Where
+    // the frame leaves the surface short of the window's edge the window shows white, as the
+    // plan does.
+    const QSize outer = frameGeometry().size();
+    const int w = std::max(1, outer.width() - 16);
+    const int h = std::max(1, outer.height() - 82);
     surface_->resize(w, h);
     if (image_.size() != QSize(w, h)) image_ = QImage(w, h, QImage::Format_RGB32);
-    view_.width = w;
-    view_.height = h;
     status_[0]->setText(QString("Image size: %1 x %2 pixels").arg(w).arg(h));
+    doc_.setSurfaceSize(w, h); // redraws when the size changed
 }
 
 void DrawingWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     layoutSurface();
-    redraw();
+}
+
+void DrawingWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    layoutSurface(); // the window manager's frame is known once the window is placed
+}
+
+void DrawingWindow::wheelEvent(QWheelEvent* event) {
+    // Vertical wheel steps zoom, anywhere over the window; a sideways scroll does nothing.
+    event->accept();
+    const int delta = event->angleDelta().y();
+    if (delta == 0) return;
+    const QPoint at = surface_->mapFromGlobal(event->globalPosition().toPoint());
+    ctx_.run([&] { wheelTurned(at.x(), at.y(), delta); });
 }
 
 QMenu* DrawingWindow::createPopupMenu() {
@@ -232,35 +259,30 @@ QMenu* DrawingWindow::createPopupMenu() {
 void DrawingWindow::redraw() {
     if (image_.isNull()) return;
     QtCanvas canvas(image_);
-    const RedrawResult result = redrawPlan(doc_, view_, canvas);
+    const RedrawResult result = doc_.redraw(canvas);
     status_[2]->setText(QString::fromStdString(result.zoomReadout));
     surface_->update();
     // Texts from the case are cp1252; the boxes show UTF-8.
-    if (!result.conversionError.empty()) prompts_.error(cp1252ToUtf8(result.conversionError));
-    if (!result.brokenDefinitions.empty()) prompts_.error(cp1252ToUtf8(result.brokenDefinitions));
+    if (!result.conversionError.empty()) ctx_.prompts.error(cp1252ToUtf8(result.conversionError));
+    if (!result.brokenDefinitions.empty()) ctx_.prompts.error(cp1252ToUtf8(result.brokenDefinitions));
 }
 
-void DrawingWindow::zoomAllCommand() {
-    zoomAll(view_, doc_.screen);
-    redraw();
-}
+void DrawingWindow::zoomAllCommand() { doc_.zoomAll(); }
 
 void DrawingWindow::zoomInCommand() {
-    zoomStep(view_, doc_.screen, view_.zoomCentre.x, view_.zoomCentre.y, true);
-    redraw();
+    const PixelPos c = doc_.view().zoomCentre;
+    doc_.zoomStep(c.x, c.y, true, false);
 }
 
 void DrawingWindow::zoomOutCommand() {
-    zoomStep(view_, doc_.screen, view_.zoomCentre.x, view_.zoomCentre.y, false);
-    redraw();
+    const PixelPos c = doc_.view().zoomCentre;
+    doc_.zoomStep(c.x, c.y, false, false);
 }
 
 void DrawingWindow::mousePressed(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
     if (mods & Qt::ControlModifier) return; // Ctrl-clicks belong to distance measuring
     if (button == Qt::LeftButton || button == Qt::RightButton) {
-        zoomStep(view_, doc_.screen, x, y, button == Qt::LeftButton);
-        redraw();
-        view_.zoomCentre = {x, y};
+        ctx_.run([&] { doc_.zoomStep(x, y, button == Qt::LeftButton, true); });
     } else if (button == Qt::MiddleButton && !panning_) {
         panning_ = true;
         lastPan_ = {x, y};
@@ -270,9 +292,9 @@ void DrawingWindow::mousePressed(int x, int y, Qt::MouseButton button, Qt::Keybo
 
 void DrawingWindow::mouseMoved(int x, int y) {
     if (!panning_) return;
-    panView(doc_.screen, x - lastPan_.x(), y - lastPan_.y());
+    const QPoint from = lastPan_;
     lastPan_ = {x, y};
-    redraw();
+    ctx_.run([&] { doc_.pan(x - from.x(), y - from.y()); });
 }
 
 void DrawingWindow::mouseReleased(Qt::MouseButton button) {
@@ -282,10 +304,7 @@ void DrawingWindow::mouseReleased(Qt::MouseButton button) {
 }
 
 void DrawingWindow::wheelTurned(int x, int y, int delta) {
-    if (!wheelNotification(view_)) return;
-    zoomStep(view_, doc_.screen, x, y, delta > 0);
-    redraw();
-    view_.zoomCentre = {x, y};
+    if (doc_.wheelActs()) doc_.zoomStep(x, y, delta > 0, true);
 }
 
 } // namespace zorvane::ui

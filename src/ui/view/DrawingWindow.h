@@ -1,8 +1,7 @@
 #pragma once
 // " Bitmap View": the plan surface with its toolbars, the zoom readout and the mouse tools.
-#include "app/Prompts.h"
 #include "case/CaseDocument.h"
-#include "view/PlanView.h"
+#include "ui/app/AppContext.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -21,13 +20,14 @@ class DrawingSurface;
 class DrawingWindow : public QMainWindow {
     Q_OBJECT
 public:
-    DrawingWindow(CaseDocument& doc, PlanView& view, Prompts& prompts, QWidget* parent = nullptr);
+    DrawingWindow(const AppContext& context, CaseDocument& doc, QWidget* parent = nullptr);
+    ~DrawingWindow() override;
 
     // Paints the whole plan again and shows what the drawing pass had to report.
     void redraw();
-    // A new or opened case: text height from the options, the legend button on.
-    void caseStarted();
     void showWithToolbars();
+    // Hides the window with its toolbars, floating ones too.
+    void hideWithToolbars();
 
     DrawingSurface* surface() const { return surface_; }
     const QImage& image() const { return image_; }
@@ -55,6 +55,8 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     QMenu* createPopupMenu() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -64,10 +66,11 @@ private:
     void applyTextHeight();
     void readToggles();
     void layoutSurface();
+    void caseChanged(unsigned changes);
 
+    const AppContext& ctx_;
     CaseDocument& doc_;
-    PlanView& view_;
-    Prompts& prompts_;
+    int observer_ = 0;
     QImage image_;
     DrawingSurface* surface_ = nullptr;
     QComboBox* httxt_ = nullptr;

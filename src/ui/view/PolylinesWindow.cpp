@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace zorvane::ui {
@@ -34,8 +35,8 @@ QIcon lineSample(int width) {
 
 } // namespace
 
-PolylinesWindow::PolylinesWindow(CaseDocument& doc, UndoHistory& undo, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), doc_(doc), undo_(undo) {
+PolylinesWindow::PolylinesWindow(const AppContext& context, CaseDocument& doc, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), ctx_(context), doc_(doc) {
     setObjectName("TForm6");
     setWindowTitle("Polylines and Arcs");
 
@@ -85,11 +86,24 @@ PolylinesWindow::PolylinesWindow(CaseDocument& doc, UndoHistory& undo, QWidget* 
     resize(260, 130);
 
     connect(name_, &QComboBox::editTextChanged, this, &PolylinesWindow::nameChanged);
-    connect(create_, &QToolButton::clicked, this, &PolylinesWindow::createOrModify);
-    connect(delete_, &QToolButton::clicked, this, &PolylinesWindow::deleteCurrent);
+    connect(create_, &QToolButton::clicked, this, ctx_.guarded([this] { createOrModify(); }));
+    connect(delete_, &QToolButton::clicked, this, ctx_.guarded([this] { deleteCurrent(); }));
     loadFields(polylineFields(nullptr));
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
+}
+
+PolylinesWindow::~PolylinesWindow() { doc_.forget(observer_); }
+
+void PolylinesWindow::caseChanged(unsigned changes) {
+    if (commanding_) return;
+    // A new or opened case and restored tables show the names afresh with the first one
+    // loaded; renumbering rewrote the points of the entry on show.
+    if (changes & (kCaseReplaced | kTablesRestored))
+        refillNames();
+    else if (changes & kPolylinesChanged)
+        reloadCurrent();
 }
 
 void PolylinesWindow::loadFields(const PolylineFields& f) {
@@ -112,41 +126,46 @@ PolylineFields PolylinesWindow::readFields() const {
 void PolylinesWindow::nameChanged(const QString& text) {
     if (loading_) return;
     // The names list is searched ignoring letter case; the entry found is the one selected.
-    const auto k = findPolylineIgnoringCase(doc_.polylines, toCp1252(text));
+    const auto k = findPolylineIgnoringCase(doc_.state().polylines, toCp1252(text));
     loading_ = true;
     {
         const QSignalBlocker block(name_);
         name_->setCurrentIndex(k ? static_cast<int>(*k) : -1);
         name_->setEditText(text);
     }
-    loadFields(polylineFields(k ? &doc_.polylines[*k] : nullptr));
+    loadFields(polylineFields(k ? &doc_.state().polylines[*k] : nullptr));
     loading_ = false;
 }
 
 void PolylinesWindow::createOrModify() {
-    const PolylineOutcome out = createOrModifyPolyline(doc_, undo_, readFields());
-    if (out.kind == PolylineOutcome::Kind::Refused) {
-        if (out.focusPoints) points_->setFocus();
-        Q_EMIT error(out.message, out.focusPoints);
+    const std::size_t before = doc_.state().polylines.size();
+    Outcome out;
+    {
+        const QScopedValueRollback guard(commanding_, true);
+        out = doc_.createOrModifyPolyline(readFields());
+    }
+    if (out.failed()) {
+        if (out.focus == Field::Points) points_->setFocus();
+        ctx_.prompts.error(out.error);
         return;
     }
-    if (out.kind == PolylineOutcome::Kind::Appended) {
+    if (doc_.state().polylines.size() != before) {
+        // A new definition: its name joins the list, selected, with its fields loaded.
+        const auto& record = doc_.state().polylines[static_cast<std::size_t>(out.row)];
         const QSignalBlocker block(name_);
-        name_->addItem(fromCp1252(doc_.polylines[out.index].name.view()));
-        name_->setCurrentIndex(static_cast<int>(out.index));
+        name_->addItem(fromCp1252(record.name.view()));
+        name_->setCurrentIndex(out.row);
         loading_ = true;
-        loadFields(polylineFields(&doc_.polylines[out.index]));
+        loadFields(polylineFields(&record));
         loading_ = false;
     }
-    Q_EMIT changed();
 }
 
 void PolylinesWindow::deleteCurrent() {
     const int k = name_->currentIndex();
     if (name_->currentText().trimmed().isEmpty() || k < 0) return;
-    if (!deletePolyline(doc_, undo_, static_cast<std::size_t>(k))) return;
-    refillNames();
-    Q_EMIT changed();
+    const QScopedValueRollback guard(commanding_, true);
+    if (doc_.deletePolyline(static_cast<std::size_t>(k)).changed) refillNames();
 }
 
 void PolylinesWindow::refillNames() {
@@ -154,19 +173,19 @@ void PolylinesWindow::refillNames() {
     {
         const QSignalBlocker block(name_);
         name_->clear();
-        for (const auto& r : doc_.polylines) name_->addItem(fromCp1252(r.name.view()));
-        name_->setCurrentIndex(doc_.polylines.empty() ? -1 : 0);
-        if (doc_.polylines.empty()) name_->setEditText(QString());
+        for (const auto& r : doc_.state().polylines) name_->addItem(fromCp1252(r.name.view()));
+        name_->setCurrentIndex(doc_.state().polylines.empty() ? -1 : 0);
+        if (doc_.state().polylines.empty()) name_->setEditText(QString());
     }
-    loadFields(polylineFields(doc_.polylines.empty() ? nullptr : &doc_.polylines[0]));
+    loadFields(polylineFields(doc_.state().polylines.empty() ? nullptr : &doc_.state().polylines[0]));
     loading_ = false;
 }
 
 void PolylinesWindow::reloadCurrent() {
     const int k = name_->currentIndex();
-    if (k >= 0 && static_cast<std::size_t>(k) < doc_.polylines.size()) {
+    if (k >= 0 && static_cast<std::size_t>(k) < doc_.state().polylines.size()) {
         loading_ = true;
-        loadFields(polylineFields(&doc_.polylines[static_cast<std::size_t>(k)]));
+        loadFields(polylineFields(&doc_.state().polylines[static_cast<std::size_t>(k)]));
         loading_ = false;
     }
 }

@@ -2,7 +2,7 @@
 // "Polylines and Arcs": defines named polylines and arcs over point numbers.
 #include "case/CaseDocument.h"
 #include "case/PolylineEditing.h"
-#include "case/UndoHistory.h"
+#include "ui/app/AppContext.h"
 
 #include <QWidget>
 
@@ -15,7 +15,8 @@ namespace zorvane::ui {
 class PolylinesWindow : public QWidget {
     Q_OBJECT
 public:
-    PolylinesWindow(CaseDocument& doc, UndoHistory& undo, QWidget* parent = nullptr);
+    PolylinesWindow(const AppContext& context, CaseDocument& doc, QWidget* parent = nullptr);
+    ~PolylinesWindow() override;
 
     QComboBox* nameBox() const { return name_; }
     QComboBox* colourBox() const { return colour_; }
@@ -31,10 +32,8 @@ public:
     void reloadCurrent();
 
 Q_SIGNALS:
-    void changed();      // the plan must be redrawn
     void undoRequested();
     void redoRequested();
-    void error(const std::string& text, bool focusPoints);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -43,9 +42,12 @@ private:
     void nameChanged(const QString& text);
     void loadFields(const PolylineFields& f);
     PolylineFields readFields() const;
+    void caseChanged(unsigned changes);
 
+    const AppContext& ctx_;
     CaseDocument& doc_;
-    UndoHistory& undo_;
+    int observer_ = 0;
+    bool commanding_ = false; // our own command is changing the table
     QComboBox* name_;
     QComboBox* colour_;
     QComboBox* width_;

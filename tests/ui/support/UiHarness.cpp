@@ -21,7 +21,8 @@ UiHarness::UiHarness(ProgramOptions options)
                   return true;
               },
               [] { return std::string("07/12/2026"); }} {
-    window = std::make_unique<ui::MainWindow>(context);
+    shell = std::make_unique<ui::AppShell>(context);
+    window = &shell->mainWindow();
 }
 
 UiHarness::~UiHarness() = default;
@@ -29,7 +30,7 @@ UiHarness::~UiHarness() = default;
 void UiHarness::show() {
     window->show();
     window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window.get())) qWarning("the main window did not become active");
+    if (!QTest::qWaitForWindowActive(window)) qWarning("the main window did not become active");
 }
 
 void typeInto(QWidget* widget, const QString& text) {

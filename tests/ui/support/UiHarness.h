@@ -1,9 +1,15 @@
 #pragma once
-// A main window wired to fakes: scripted prompts, in-memory remembered folders, a recording
-// URL opener and a fixed date. No test ever opens a real dialog or a browser.
+// The whole program wired to fakes: scripted prompts, in-memory remembered folders, a
+// recording URL opener and a fixed date. No test ever opens a real dialog or a browser.
 #include "support/FakePrompts.h"
 #include "support/MemorySettingsStore.h"
 #include "ui/app/AppContext.h"
+#include "ui/app/AppShell.h"
+#include "ui/app/CaseCommands.h"
+#include "ui/app/EditCommands.h"
+#include "ui/app/EntryController.h"
+#include "ui/app/EntryPage.h"
+#include "ui/app/HelpCommands.h"
 #include "ui/app/MainWindow.h"
 
 #include <QUrl>
@@ -13,7 +19,7 @@
 namespace zorvane::testing {
 
 class UiHarness {
-public:
+  public:
     explicit UiHarness(ProgramOptions options = {});
     ~UiHarness();
 
@@ -21,7 +27,13 @@ public:
     MemorySettingsStore settings;
     std::vector<QUrl> opened;
     ui::AppContext context;
-    std::unique_ptr<ui::MainWindow> window;
+    std::unique_ptr<ui::AppShell> shell;
+    ui::MainWindow* window = nullptr;
+
+    CaseDocument& doc() { return shell->document(); }
+    const CaseState& state() { return shell->document().state(); }
+    ui::CaseCommands& cases() { return shell->cases(); }
+    ui::EntryController& entry() { return shell->entry(); }
 
     // Shows the window and waits until it can take the focus.
     void show();

@@ -1,0 +1,58 @@
+#pragma once
+// The running program: the open case, every window and every command unit, created once and
+// wired together. main() and the window tests build one.
+#include "case/CaseDocument.h"
+#include "ui/app/AppContext.h"
+
+#include <memory>
+
+namespace zorvane::ui {
+
+class CaseCommands;
+class DrawingWindow;
+class EditCommands;
+class EntryController;
+class HelpCommands;
+class MainWindow;
+class PolylinesWindow;
+
+class AppShell {
+  public:
+    explicit AppShell(AppContext& context);
+    ~AppShell();
+
+    CaseDocument& document() { return doc_; }
+    MainWindow& mainWindow() { return *main_; }
+    DrawingWindow& drawingWindow() { return *drawing_; }
+    PolylinesWindow& polylinesWindow() { return *polylines_; }
+    CaseCommands& cases() { return *cases_; }
+    EntryController& entry() { return *entry_; }
+    EditCommands& edit() { return *edit_; }
+    HelpCommands& help() { return *help_; }
+
+    // The main window's Show/Hide button.
+    void toggleDrawing();
+    bool drawingShown() const { return drawingShown_; }
+    void showPolylines();
+
+  private:
+    void drawingClosed();
+
+    AppContext& ctx_;
+    CaseDocument doc_; // first in, last out: every window observes it
+    std::unique_ptr<MainWindow> main_;
+    std::unique_ptr<DrawingWindow> drawing_;
+    PolylinesWindow* polylines_ = nullptr; // owned by the main window
+    CaseCommands* cases_ = nullptr;
+    EntryController* entry_ = nullptr;
+    EditCommands* edit_ = nullptr;
+    HelpCommands* help_ = nullptr;
+    bool drawingShown_ = false;
+    bool drawingPlaced_ = false;
+    bool polylinesPlaced_ = false;
+};
+
+// The user's decimal separator, as the grids and fields write numbers.
+char localeDecimalSeparator();
+
+} // namespace zorvane::ui
