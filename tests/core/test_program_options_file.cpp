@@ -187,26 +187,6 @@ TEST(ProgramOptionsFile, AnUnusableFileGivesTheDefaultsAndSaysWhy) {
     }
 }
 
-TEST(ProgramOptionsFile, DefaultsAreWhatANewUserWants) {
-    const ProgramOptions o;
-    EXPECT_EQ(o.defaultUnit, 0); // Meter
-    EXPECT_EQ(o.defaultDecimals, 2);
-    EXPECT_EQ(o.firstPointNumber, 1);
-    EXPECT_TRUE(o.saveImages);
-    EXPECT_TRUE(o.rememberWindows);
-    // The plan's toggles as the drawing window's toolbar starts.
-    EXPECT_TRUE(o.showNumbers && o.showPolylines);
-    EXPECT_FALSE(o.showPoints || o.showDescriptions || o.onlyMarked || o.showNorthArrow);
-    EXPECT_EQ(o.labelHeight, 12);
-    // Restored on a first start, the windows must be usable.
-    EXPECT_EQ(o.mainWindow.width, 720);
-    EXPECT_EQ(o.mainWindow.height, 292);
-    EXPECT_GE(o.drawingWindow.width, 470);
-    EXPECT_GE(o.drawingWindow.height, 326);
-    EXPECT_GE(o.imagesWindow.width, 188);
-    EXPECT_GE(o.imagesWindow.height, 260);
-}
-
 TEST(ProgramOptionsFile, AFailedSaveSaysWhereAndWhy) {
     testing::TempDir dir;
     std::ofstream(dir / "plain") << "x";
