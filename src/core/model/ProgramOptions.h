@@ -1,7 +1,7 @@
 #pragma once
-// The program's own options (kept in progop.ini beside the program): defaults for new cases,
-// the saved window state and the plan's display toggles.
-#include <array>
+// The program's own options (kept in progop.ini): defaults for new cases, the saved window
+// state and the plan's display toggles. The member initialisers are the options a new user
+// starts with; the shipped progop.ini is generated from them.
 #include <cstdint>
 
 namespace zorvane {
@@ -11,28 +11,33 @@ struct WindowRect {
     friend bool operator==(const WindowRect&, const WindowRect&) = default;
 };
 
+// The drawing window's stored left when it was maximised.
+inline constexpr std::int32_t kMaximisedLeft = -1;
+
 struct ProgramOptions {
-    std::int32_t defaultUnit = 0;     // 0..5
-    std::int32_t defaultDecimals = 2; // 0..4
-    std::int32_t firstPointNumber = 1;
-    bool saveImages = true; // "Save images within ZVR file."
-    bool rememberWindows = false;
+    std::int32_t defaultUnit = 0;      // 0..5, as UnitSettings::unit
+    std::int32_t defaultDecimals = 2;  // 0..4
+    std::int32_t firstPointNumber = 1; // a new case starts with last point number = this - 1
+    bool saveImages = true;            // "Save images within ZVR file."
+    bool rememberWindows = true;       // "Remember Zorvane windows state."
     bool compactMode = false;
-    WindowRect mainWindow;
+    // A first start with the windows state remembered opens where the design would: the
+    // main window in its normal size, the drawing window 310 pixels below it.
+    WindowRect mainWindow{40, 40, 720, 292};
     bool drawingVisible = false;
-    WindowRect drawingWindow; // left -1: maximised
+    WindowRect drawingWindow{40, 350, 672, 456}; // left kMaximisedLeft: maximised
     bool polylinesVisible = false;
-    WindowRect polylinesWindow;
+    WindowRect polylinesWindow{780, 40, 300, 420}; // width and height are not restored
     bool imagesVisible = false;
-    WindowRect imagesWindow;
-    bool showNumbers = true;
-    bool showDescriptions = false;
-    bool onlyMarked = false;
-    bool showPolylines = true;
-    bool showPoints = false;
-    std::int32_t labelHeight = 12;
-    bool autoZoomAllInReports = false;
-    bool showNorthArrow = false;
+    WindowRect imagesWindow{780, 350, 360, 420};
+    bool showNumbers = true;           // shownum
+    bool showDescriptions = false;     // showdesc
+    bool onlyMarked = false;           // onlym
+    bool showPolylines = true;         // showpl
+    bool showPoints = false;           // showpoints
+    std::int32_t labelHeight = 12;     // httxt
+    bool autoZoomAllInReports = false; // "Auto ZoomAll when creating embedded Bitmap"
+    bool showNorthArrow = false;       // shnord
 
     friend bool operator==(const ProgramOptions&, const ProgramOptions&) = default;
 };
