@@ -111,7 +111,12 @@ def styles():
         + para_style("TableLabel", "Table Label", '<w:spacing w:before="40" w:after="40"/>',
                      f'<w:b/><w:color w:val="{ACCENT}"/>')
         + para_style("TableText", "Table Text", '<w:spacing w:before="40" w:after="40"/>', '')
-        + para_style("Picture", "Picture", '<w:jc w:val="center"/><w:spacing w:after="0"/>', '')
+        + para_style("Picture", "Picture",
+                     '<w:keepLines/><w:pBdr>'
+                     + "".join(f'<w:{side} w:val="single" w:sz="4" w:space="1" w:color="{BORDER}"/>'
+                               for side in ("top", "left", "bottom", "right"))
+                     + '</w:pBdr><w:jc w:val="center"/><w:spacing w:after="0" w:line="240" w:lineRule="auto"/>',
+                     '')
         + para_style("Footer", "footer",
                      f'<w:tabs><w:tab w:val="right" w:pos="{TEXT_W}"/></w:tabs><w:spacing w:after="0"/>',
                      '<w:color w:val="7F7F7F"/><w:sz w:val="16"/><w:szCs w:val="16"/>')
@@ -128,13 +133,13 @@ def paragraph(text, style=None):
     return f"<w:p>{ppr}{run}</w:p>"
 
 
-def cell(width, content, fill=None, span=1):
+def cell(width, content, fill=None, span=1, align="center"):
     props = f'<w:tcW w:w="{width}" w:type="dxa"/>'
     if span > 1:
         props += f'<w:gridSpan w:val="{span}"/>'
     if fill:
         props += f'<w:shd w:val="clear" w:color="auto" w:fill="{fill}"/>'
-    props += '<w:vAlign w:val="center"/>'
+    props += f'<w:vAlign w:val="{align}"/>'
     return f"<w:tc><w:tcPr>{props}</w:tcPr>{content}</w:tc>"
 
 
@@ -150,7 +155,7 @@ def case_table():
     rows.append('<w:tr><w:trPr><w:cantSplit/><w:trHeight w:val="360"/></w:trPr>'
                 + cell(TEXT_W, paragraph("Circumstances", "TableLabel"), LABEL_FILL, span=2) + "</w:tr>")
     rows.append('<w:tr><w:trPr><w:trHeight w:val="1400"/></w:trPr>'
-                + cell(TEXT_W, paragraph("", "TableText"), span=2) + "</w:tr>")
+                + cell(TEXT_W, paragraph("", "TableText"), span=2, align="top") + "</w:tr>")
     return ('<w:tbl><w:tblPr>'
             f'<w:tblW w:w="{TEXT_W}" w:type="dxa"/><w:tblBorders>{borders}</w:tblBorders>'
             '<w:tblLayout w:type="fixed"/><w:tblLook w:val="0000"/></w:tblPr>'
