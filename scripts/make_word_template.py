@@ -115,7 +115,7 @@ def styles():
                      '<w:keepLines/><w:pBdr>'
                      + "".join(f'<w:{side} w:val="single" w:sz="4" w:space="1" w:color="{BORDER}"/>'
                                for side in ("top", "left", "bottom", "right"))
-                     + '</w:pBdr><w:jc w:val="center"/><w:spacing w:after="0" w:line="240" w:lineRule="auto"/>',
+                     + '</w:pBdr><w:spacing w:after="0" w:line="240" w:lineRule="auto"/><w:jc w:val="center"/>',
                      '')
         + para_style("Footer", "footer",
                      f'<w:tabs><w:tab w:val="right" w:pos="{TEXT_W}"/></w:tabs><w:spacing w:after="0"/>',

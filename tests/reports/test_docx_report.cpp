@@ -206,6 +206,13 @@ TEST(DocxReport, TemplatesWrittenOtherwiseStillWork) {
                 xml, "<w:bookmarkStart w:id=\"1\" w:name=\"dat\"/>",
                 "<w:r><w:t>All points:</w:t></w:r><w:bookmarkStart w:id=\"1\" w:name=\"dat\"/>");
         },
+        // Both bookmarks between blocks rather than in a paragraph, one inside the case table.
+        [](std::string& xml) {
+            replaceAll(xml, "<w:bookmarkStart w:id=\"0\" w:name=\"xyz\"/>", "");
+            replaceAll(xml, "<w:bookmarkStart w:id=\"1\" w:name=\"dat\"/>", "");
+            replaceAll(xml, "<w:tr>", "<w:bookmarkStart w:id=\"0\" w:name=\"xyz\"/><w:tr>");
+            replaceAll(xml, "<w:sectPr>", "<w:bookmarkStart w:id=\"1\" w:name=\"dat\"/><w:sectPr>");
+        },
     };
     for (const auto& edit : edits) {
         const OpenedDocx docx(build(sampleContent(CaseMode::Xyz, 2), editedTemplate(edit)));
@@ -220,6 +227,13 @@ TEST(DocxReport, TemplatesWrittenOtherwiseStillWork) {
     const pugi::xml_node table = amid.tables().at(1);
     EXPECT_STREQ(table.previous_sibling().name(), "w:p");
     EXPECT_STREQ(table.next_sibling().name(), "w:p");
+    // Nothing lands where the schema does not allow it: the picture after the table, in the body.
+    const OpenedDocx between(build(sampleContent(CaseMode::Xyz, 2), editedTemplate(edits[3])));
+    const pugi::xml_node drawingParagraph = between.body().select_node(".//w:drawing/../..").node();
+    EXPECT_STREQ(drawingParagraph.parent().name(), "w:body");
+    EXPECT_STREQ(drawingParagraph.previous_sibling().name(), "w:tbl");
+    EXPECT_STREQ(between.tables().at(1).parent().name(), "w:body");
+    EXPECT_STREQ(between.tables().at(1).next_sibling().name(), "w:p");
 }
 
 TEST(DocxReport, TemplateThatLacksWhatTheReportNeedsSaysWhat) {

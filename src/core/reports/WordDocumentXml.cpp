@@ -110,6 +110,13 @@ pugi::xml_node WordDocumentXml::enclosing(pugi::xml_node node, std::string_view 
     return {};
 }
 
+// A bookmark outside any paragraph may sit between the rows of a table; what goes there goes
+// after that table.
+pugi::xml_node WordDocumentXml::blockLevel(pugi::xml_node node) const {
+    while (is(node.parent(), "tr") || is(node.parent(), "tbl")) node = node.parent();
+    return node;
+}
+
 void WordDocumentXml::appendRunContent(pugi::xml_node run, std::string_view text) {
     const std::string safe = xmlSafeText(text);
     std::size_t start = 0;
@@ -179,7 +186,8 @@ void WordDocumentXml::insertPicture(pugi::xml_node bookmark, const std::string& 
     if (enclosing(bookmark, "p")) {
         run = bookmark.parent().insert_child_after(w("r").c_str(), bookmark);
     } else {
-        pugi::xml_node p = bookmark.parent().insert_child_after(w("p").c_str(), bookmark);
+        const pugi::xml_node block = blockLevel(bookmark);
+        pugi::xml_node p = block.parent().insert_child_after(w("p").c_str(), block);
         run = p.append_child(w("r").c_str());
     }
     const std::uint32_t id = nextDrawingId();
@@ -248,7 +256,7 @@ pugi::xml_node WordDocumentXml::insertTable(pugi::xml_node bookmark, int rowCoun
     if (anchor) {
         before = !anchor.find_node([this](const pugi::xml_node& n) { return is(n, "r"); });
     } else {
-        anchor = bookmark;
+        anchor = blockLevel(bookmark);
     }
     pugi::xml_node parent = anchor.parent();
     pugi::xml_node table = before ? parent.insert_child_before(w("tbl").c_str(), anchor)

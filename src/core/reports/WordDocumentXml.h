@@ -49,6 +49,7 @@ class WordDocumentXml {
     std::int64_t pageValue(std::string_view element, std::string_view attribute,
                            std::int64_t fallback) const;
     pugi::xml_node enclosing(pugi::xml_node node, std::string_view local) const;
+    pugi::xml_node blockLevel(pugi::xml_node node) const;
     void appendRunContent(pugi::xml_node run, std::string_view text);
     void declare(pugi::xml_node node, std::string_view prefix, std::string_view uri);
     std::uint32_t nextDrawingId() const;
