@@ -16,3 +16,8 @@ foreach(mode IN ITEMS xyz polar nesw)
   set_tests_properties(docx_report_libreoffice_${mode} PROPERTIES
                        TIMEOUT 300 RESOURCE_LOCK soffice LABELS system)
 endforeach()
+
+add_test(NAME word_template_up_to_date
+         COMMAND /usr/bin/python3 "${CMAKE_CURRENT_LIST_DIR}/docx_report_checks.py" template
+                 "${PROJECT_SOURCE_DIR}/scripts/make_word_template.py"
+                 "${PROJECT_SOURCE_DIR}/resources/tq.dotx" "${CMAKE_CURRENT_BINARY_DIR}/docx_report/template")

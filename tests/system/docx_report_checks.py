@@ -2,15 +2,18 @@
 """Hands a Word report to LibreOffice and reads back what it shows.
 
     docx_report_checks.py <sample program> <template> <mode> <work folder>
+    docx_report_checks.py template <generator script> <shipped template> <work folder>
 
 Runs the sample program (it writes the report and the list of texts to expect), converts the
 document to PDF with LibreOffice headless, extracts its text with pdftotext and checks that
 every expected text is there: the case name, the grid titles and every point number.
+The second form checks that the shipped template is what its generator writes today.
 """
 import re
 import shutil
 import subprocess
 import sys
+import zipfile
 from pathlib import Path
 
 
@@ -19,7 +22,21 @@ def fail(message):
     sys.exit(1)
 
 
+def check_template(generator, shipped, work):
+    work.mkdir(parents=True, exist_ok=True)
+    fresh = work / "tq.dotx"
+    subprocess.run(["/usr/bin/python3", generator, str(fresh)], check=True, capture_output=True)
+    with zipfile.ZipFile(shipped) as a, zipfile.ZipFile(fresh) as b:
+        parts = lambda z: {n: z.read(n) for n in z.namelist()}
+        if parts(a) != parts(b):
+            fail(f"{shipped} is not what {generator} writes: run it again and commit the result")
+    print(f"{Path(shipped).name} is up to date")
+
+
 def main():
+    if sys.argv[1] == "template":
+        check_template(sys.argv[2], sys.argv[3], Path(sys.argv[4]))
+        return
     sample, template, mode, work = sys.argv[1], sys.argv[2], sys.argv[3], Path(sys.argv[4])
     shutil.rmtree(work, ignore_errors=True)
     out = work / "out"

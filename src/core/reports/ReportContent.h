@@ -30,7 +30,7 @@ struct ReportPicture {
 };
 
 struct ReportContent {
-    std::string caseName;              // for the document's name and title
+    std::string caseName;              // for the document's file name
     std::vector<ReportCell> caseCells; // in the order they are written
     // The grid as displayed: titles first, one row per point, the empty new-point row last;
     // every row has exactly `columns` cells.
