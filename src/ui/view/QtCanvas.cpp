@@ -1,6 +1,7 @@
 #include "ui/view/QtCanvas.h"
 
 #include "ui/app/QtColour.h"
+#include "ui/view/GlyphCache.h"
 
 #include "model/LegendRecord.h"
 #include "text/Cp1252.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
@@ -22,203 +24,7 @@
 namespace zorvane::ui {
 
 namespace {
-
-constexpr int kMaxPixelSize = 2048;
-// Characters up to this size are rendered once per font and then copied; larger ones (a
-// legend in a poster font) are drawn by QPainter each time rather than held in memory.
-constexpr int kMaxCachedPixelSize = 200;
-constexpr int kDefaultPixelSize = 12;
 constexpr int kMaxPenWidth = 255;
-constexpr std::size_t kMaxFaces = 32;
-
-QRgb mix(QRgb dst, QRgb src, unsigned a) {
-    const unsigned na = 255 - a;
-    auto channel = [&](int shift) {
-        return (((dst >> shift & 0xFF) * na + (src >> shift & 0xFF) * a + 127) / 255) << shift;
-    };
-    return 0xFF000000u | channel(16) | channel(8) | channel(0);
-}
-
-const std::array<QChar, 256>& unicodeOfCp1252() {
-    static const std::array<QChar, 256> table = [] {
-        std::array<QChar, 256> t{};
-        for (int b = 0; b < 256; ++b) {
-            const QString s =
-                QString::fromStdString(cp1252ToUtf8(std::string(1, static_cast<char>(b))));
-            t[b] = s.isEmpty() ? QChar() : s.front();
-        }
-        return t;
-    }();
-    return table;
-}
-
-} // namespace
-
-// The ink of each character in one colour, already blended onto the white cell: a label is
-// then a white fill and one store per ink pixel, plus a blend for the odd pixel that reaches
-// past a character's own box into its neighbour's.
-struct QtCanvas::Tint {
-    struct Pixel {
-        std::int16_t dx, dy; // from the pen position and the cell top
-        QRgb rgb;
-    };
-    QRgb rgb = 0;
-    std::array<std::vector<Pixel>, 256> ink;
-    std::array<bool, 256> built{};
-};
-
-struct QtCanvas::Face {
-    struct Mask {
-        int left = 0, top = 0, width = 0, height = 0; // relative to the pen position and cell top
-        std::vector<unsigned char> alpha;
-        bool built = false;
-        // Ink beyond the character's own advance and cell ("A", "W", "j" reach a pixel into
-        // their neighbours); blended after all the cells of a text are in place.
-        struct Ink {
-            int dx, dy;
-            unsigned a;
-        };
-        std::vector<Ink> outside;
-    };
-    std::array<bool, 256> overhangs{}; // the mask holds ink outside the box
-    QFont font;
-    int pixelSize = 0;
-    int cellHeight = 0;
-    int ascent = 0;
-    bool cached = false;
-    std::array<int, 256> advance{};
-    std::array<Mask, 256> masks;
-    std::vector<std::shared_ptr<Tint>> tints; // most recent last
-
-    explicit Face(const CanvasFont& wanted) {
-        font = QFont(QString::fromStdString(cp1252ToUtf8(wanted.name)));
-        font.setBold(wanted.style & kBold);
-        font.setItalic(wanted.style & kItalic);
-        font.setUnderline(wanted.style & kUnderline);
-        font.setStrikeOut(wanted.style & kStrikeOut);
-        font.setStyleStrategy(
-            QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
-        const std::int64_t h = wanted.height;
-        std::int64_t px = kDefaultPixelSize;
-        if (h < 0) {
-            px = -h;
-        } else if (h > 0) {
-            QFont probe(font);
-            probe.setPixelSize(1000);
-            const double cellPerPixel = QFontMetricsF(probe).height() / 1000;
-            px = std::llround(static_cast<double>(h) / (cellPerPixel > 0 ? cellPerPixel : 1));
-        }
-        const bool clamped = px < 1 || px > kMaxPixelSize;
-        pixelSize = static_cast<int>(std::clamp<std::int64_t>(px, 1, kMaxPixelSize));
-        font.setPixelSize(pixelSize);
-        const QFontMetrics metrics(font);
-        cellHeight = h > 0 && !clamped ? static_cast<int>(h) : metrics.height();
-        ascent = metrics.ascent();
-        cached = pixelSize <= kMaxCachedPixelSize;
-        const auto& unicode = unicodeOfCp1252();
-        for (int b = 0; b < 256; ++b)
-            advance[b] = unicode[b].isNull() ? 0 : metrics.horizontalAdvance(unicode[b]);
-    }
-
-    // The character's coverage, rendered on first use.
-    const Mask& mask(unsigned char byte) {
-        Mask& m = masks[byte];
-        if (m.built) return m;
-        m.built = true;
-        const QChar ch = unicodeOfCp1252()[byte];
-        if (ch.isNull()) return m;
-        const int pad = pixelSize + 4; // room for overhangs, accents and descenders
-        QImage scratch(advance[byte] + 2 * pad, cellHeight + 2 * pad, QImage::Format_RGB32);
-        scratch.fill(Qt::white);
-        {
-            QPainter p(&scratch);
-            p.setFont(font);
-            p.setPen(Qt::black);
-            p.drawText(QPoint(pad, pad + ascent), QString(ch));
-        }
-        int x0 = scratch.width(), y0 = scratch.height(), x1 = -1, y1 = -1;
-        for (int y = 0; y < scratch.height(); ++y) {
-            const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
-            for (int x = 0; x < scratch.width(); ++x)
-                if (row[x] != 0xFFFFFFFFu)
-                    x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = y;
-        }
-        if (x1 < 0) return m;
-        m.left = x0 - pad, m.top = y0 - pad, m.width = x1 - x0 + 1, m.height = y1 - y0 + 1;
-        m.alpha.resize(static_cast<std::size_t>(m.width) * m.height);
-        for (int y = 0; y < m.height; ++y) {
-            const QRgb* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y0 + y));
-            for (int x = 0; x < m.width; ++x)
-                m.alpha[static_cast<std::size_t>(y) * m.width + x] =
-                    static_cast<unsigned char>(255 - qGreen(row[x0 + x]));
-        }
-        for (int y = 0; y < m.height; ++y)
-            for (int x = 0; x < m.width; ++x) {
-                const unsigned a = m.alpha[static_cast<std::size_t>(y) * m.width + x];
-                if (a != 0 && !inBox(byte, m.left + x, m.top + y))
-                    m.outside.push_back({m.left + x, m.top + y, a});
-            }
-        overhangs[byte] = !m.outside.empty();
-        return m;
-    }
-
-    bool inBox(unsigned char byte, int x, int y) const {
-        return x >= 0 && x < advance[byte] && y >= 0 && y < cellHeight;
-    }
-
-    std::shared_ptr<Tint> tint(QRgb rgb) {
-        for (auto it = tints.begin(); it != tints.end(); ++it)
-            if ((*it)->rgb == rgb) return *it;
-        if (tints.size() >= 8) tints.erase(tints.begin());
-        tints.push_back(std::make_shared<Tint>());
-        tints.back()->rgb = rgb;
-        return tints.back();
-    }
-
-    // The character's ink in the tint's colour, inside its box; built on first use.
-    const std::vector<Tint::Pixel>& ink(Tint& t, unsigned char byte) {
-        std::vector<Tint::Pixel>& pixels = t.ink[byte];
-        if (t.built[byte]) return pixels;
-        t.built[byte] = true;
-        const Mask& m = mask(byte);
-        for (int y = 0; y < m.height; ++y)
-            for (int x = 0; x < m.width; ++x)
-                if (const unsigned a = m.alpha[static_cast<std::size_t>(y) * m.width + x];
-                    a != 0 && inBox(byte, m.left + x, m.top + y))
-                    pixels.push_back({static_cast<std::int16_t>(m.left + x),
-                                      static_cast<std::int16_t>(m.top + y),
-                                      mix(0xFFFFFFFFu, t.rgb, a)});
-        return pixels;
-    }
-};
-
-namespace {
-
-// Faces live as long as the program; a handful of fonts are in use at any time.
-using FaceCache =
-    std::map<std::tuple<std::string, std::int32_t, std::uint8_t>, std::shared_ptr<QtCanvas::Face>>;
-
-FaceCache& faceCache() {
-    static FaceCache faces;
-    return faces;
-}
-
-// Fonts must not outlive the application object.
-void dropFaces() {
-    faceCache().clear();
-}
-
-std::shared_ptr<QtCanvas::Face> faceFor(const CanvasFont& wanted) {
-    FaceCache& faces = faceCache();
-    const auto key = std::make_tuple(wanted.name, wanted.height, wanted.style);
-    if (const auto it = faces.find(key); it != faces.end()) return it->second;
-    if (faces.empty()) qAddPostRoutine(dropFaces);
-    if (faces.size() >= kMaxFaces) faces.clear();
-    auto face = std::make_shared<QtCanvas::Face>(wanted);
-    faces.emplace(key, face);
-    return face;
-}
-
 } // namespace
 
 QtCanvas::QtCanvas(QImage& image) : image_(image) {
@@ -371,14 +177,18 @@ void QtCanvas::arc(int left, int top, int right, int bottom, int xStart, int ySt
     };
     const double start = degrees(xStart, yStart);
     double sweep = std::fmod(degrees(xEnd, yEnd) - start + 720, 360);
-    int sweep16 = 360 * 16; // start and end on one ray: the whole ellipse
-    if (sweep != 0) sweep16 = std::clamp(static_cast<int>(std::lround(sweep * 16)), 1, 360 * 16);
-    painter_.drawArc(QRectF(l, t, r - l, b - t), static_cast<int>(std::lround(start * 16)),
-                     sweep16);
+    if (sweep == 0) sweep = 360; // start and end on one ray: the whole ellipse
+    // A path keeps the angles exact; drawArc rounds them to 1/16 degree, which on a flat arc
+    // of a large radius runs pixels past its end points.
+    const QRectF rect(l, t, r - l, b - t);
+    QPainterPath path;
+    path.arcMoveTo(rect, start);
+    path.arcTo(rect, start, sweep);
+    painter_.drawPath(path);
 }
 
 void QtCanvas::setFont(const CanvasFont& font) {
-    face_ = faceFor(font);
+    face_ = glyphFaceFor(font);
     tint_.reset();
     textRgb_ = toQRgb(font.colour);
 }
@@ -413,9 +223,9 @@ void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& cli
         if (pen + advance > cl && pen < cr) {
             const auto& ink = face_->ink(*tint_, byte);
             if (whole) {
-                for (const Tint::Pixel& p : ink) top[p.dy * stride_ + pen + p.dx] = p.rgb;
+                for (const GlyphTint::Pixel& p : ink) top[p.dy * stride_ + pen + p.dx] = p.rgb;
             } else {
-                for (const Tint::Pixel& p : ink) {
+                for (const GlyphTint::Pixel& p : ink) {
                     const std::int64_t px = pen + p.dx, py = std::int64_t{y} + p.dy;
                     if (px >= cl && px < cr && py >= ct && py < cb)
                         bits_[py * stride_ + px] = p.rgb;
@@ -430,11 +240,11 @@ void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& cli
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
         if (face_->overhangs[byte]) {
-            for (const Face::Mask::Ink& ink : face_->mask(byte).outside) {
+            for (const GlyphFace::Mask::Ink& ink : face_->mask(byte).outside) {
                 const std::int64_t px = pen + ink.dx, py = std::int64_t{y} + ink.dy;
                 if (px >= cl && px < cr && py >= ct && py < cb) {
                     QRgb& d = bits_[py * stride_ + px];
-                    d = mix(d, textRgb_, ink.a);
+                    d = mixRgb(d, textRgb_, ink.a);
                 }
             }
         }

@@ -25,6 +25,9 @@
 
 namespace zorvane::ui {
 
+struct GlyphFace;
+struct GlyphTint;
+
 class QtCanvas final : public Canvas {
   public:
     // Paints on `image` until destroyed; an image that is not 32-bit RGB is converted first.
@@ -46,10 +49,6 @@ class QtCanvas final : public Canvas {
     void text(int x, int y, std::string_view cp1252) override;
     int textWidth(std::string_view cp1252) override;
     int textHeight() override;
-
-    // A rendered font, shared between canvases, and its characters in one colour.
-    struct Face;
-    struct Tint;
 
   private:
     struct Span {
@@ -75,8 +74,8 @@ class QtCanvas final : public Canvas {
     int markReach_ = 0; // how far the mark may extend from its centre pixel
     std::vector<QPoint> points_;
 
-    std::shared_ptr<Face> face_;
-    std::shared_ptr<Tint> tint_; // the current font's characters in the current text colour
+    std::shared_ptr<GlyphFace> face_;
+    std::shared_ptr<GlyphTint> tint_; // the current font's characters in the current text colour
     QRgb textRgb_ = 0xFF000000;
 };
 
