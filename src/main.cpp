@@ -1,4 +1,5 @@
 #include "app/ProgramFolder.h"
+#include "app/Version.h"
 #include "ui/app/AppContext.h"
 #include "ui/app/AppShell.h"
 #include "ui/app/CaseCommands.h"
@@ -13,7 +14,7 @@
 
 int main(int argc, char** argv) {
     zorvane::ui::ZorvaneApplication app(argc, argv);
-    QApplication::setApplicationName("Zorvane 1.0");
+    QApplication::setApplicationName(zorvane::kProductName);
     QApplication::setOrganizationName("Zorvane");
     // The windows are laid out for a small sans-serif face; Arial resolves to Liberation Sans.
     QFont font("Arial");

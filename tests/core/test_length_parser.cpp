@@ -37,6 +37,15 @@ TEST(LengthParser, ReadsWhatATapeShows) {
         EXPECT_NEAR(parseLength(c.text), c.feet, 1e-12) << '"' << c.text << '"';
 }
 
+// A sum of three or more is a + (b + c); the order decides the last bit, and with it which
+// sixteenth a sum at a boundary shows.
+TEST(LengthParser, SumsAddFromTheRightDifferencesFromTheLeft) {
+    EXPECT_EQ(parseLength("0.1+0.2+0.3"), 0.1 + (0.2 + 0.3));
+    EXPECT_NE(parseLength("0.1+0.2+0.3"), (0.1 + 0.2) + 0.3);
+    EXPECT_EQ(parseLength("0.3+0.2+0.1+0.7"), 0.3 + (0.2 + (0.1 + 0.7)));
+    EXPECT_EQ(parseLength("20-5-3"), 12);
+}
+
 TEST(LengthParser, BuildingBlocks) {
     EXPECT_DOUBLE_EQ(readNumber(" -.5e1x"), -5);
     EXPECT_DOUBLE_EQ(readNumber("1e400"), 0); // beyond a double: not a measured length

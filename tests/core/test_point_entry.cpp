@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace zorvane {
 namespace {
 
@@ -192,6 +194,14 @@ TEST_F(Entry, DeletingLowersTheLastNumberOnlyForTheHighestAndRedoMatches) {
     EXPECT_EQ(doc.lastPointNumber, 8);
     EXPECT_FALSE(deletePoint(doc, undo, "42").changed);
     EXPECT_EQ(deletePoint(doc, undo, "4x").error, "'4x' is not a valid integer value");
+}
+
+TEST_F(Entry, DeletingTheSmallestNumberDoesNotOverflow) {
+    start(CaseMode::Xyz);
+    create("-2147483648", {"1", "1"});
+    doc.lastPointNumber = std::numeric_limits<std::int32_t>::min();
+    ASSERT_TRUE(deletePoint(doc, undo, "-2147483648").changed);
+    EXPECT_EQ(doc.lastPointNumber, std::numeric_limits<std::int32_t>::min());
 }
 
 TEST_F(Entry, RenumberingRewritesPolylineListsAndIsUndoneWithTheLastChange) {

@@ -50,6 +50,24 @@ TEST(ViewTransform, ZoomAllOfThreePoints) {
     EXPECT_NEAR(worldToScreen(c.view.transform, {0, 5}).y, -12, 1e-9);
 }
 
+// Survey coordinates (UTM) are far beyond any fixed starting extent: one Zoom All fits them.
+TEST(ViewTransform, OneZoomAllFitsSurveyCoordinates) {
+    for (double offset : {0.0, 500000.0, 4500000.0, -4500000.0}) {
+        Opened c({xyz(offset + 0, offset + 0), xyz(offset + 120, offset + 35), xyz(offset + 60, offset + 80)},
+                 800, 600);
+        zoomAll(c.view, c.screen);
+        recomputeView(c.view.transform, c.points, c.screen, CaseMode::Xyz);
+        for (std::size_t i = 0; i < c.screen.size(); ++i) {
+            EXPECT_GE(c.screen[i].x, 0) << offset;
+            EXPECT_LE(c.screen[i].x, 800) << offset;
+            EXPECT_GE(c.screen[i].y, 0) << offset;
+            EXPECT_LE(c.screen[i].y, 600) << offset;
+        }
+        // 90 % of the limiting side: 120 wide in 800 -> 720 pixels.
+        EXPECT_NEAR(c.view.transform.sxmax - c.view.transform.sxmin, 720, 1e-6) << offset;
+    }
+}
+
 TEST(ViewTransform, ZoomAllOfOnePointAndZoomSteps) {
     Opened one({xyz(12, -3)}, 601, 301); // W/2 = 300.5 and H/2 = 150.5 round to even
     zoomAll(one.view, one.screen);

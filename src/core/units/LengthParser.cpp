@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The reading is defined recursively (a + b is read as parseLength(a) + parseLength(b), and each
 // nested reading turns two more commas into spaces). It is evaluated here with loops over the
@@ -71,9 +72,12 @@ double readTerm(std::string_view t) {
 
 // A normalised text holding `sep`: t0 sep t1 sep t2 ... Every piece but the last is a reading of
 // its own; the rest after each sign is a reading too, which turns two more commas into spaces.
-// Sums add up; differences subtract left to right (12-3-1 is 8).
+// Differences subtract left to right (12-3-1 is 8). Sums add from the right, a + (b + c), as
+// the recursive reading does: the order decides the last bit of a sum of three readings, and
+// so the sixteenth it shows.
 double readChain(std::string& s, char sep) {
     double acc = 0;
+    std::vector<double> terms; // of a sum, added once all are read
     std::size_t pos = 0;
     std::size_t commaFrom = 0; // the normalisation of `s` replaced its first two already
     std::size_t restEnd = s.size();
@@ -95,10 +99,17 @@ double readChain(std::string& s, char sep) {
         } else {
             v = readCall(std::string_view(s).substr(pos, p - pos));
         }
-        acc = first ? v : sep == '-' ? acc - v : acc + v;
-        if (p == std::string::npos) return acc;
+        if (sep == '+')
+            terms.push_back(v);
+        else
+            acc = first ? v : acc - v;
+        if (p == std::string::npos) break;
         pos = p + 1;
     }
+    if (sep == '-') return acc;
+    acc = terms.back();
+    for (std::size_t k = terms.size() - 1; k-- > 0;) acc = terms[k] + acc;
+    return acc;
 }
 
 double readNormalised(std::string& s) {

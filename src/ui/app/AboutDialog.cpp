@@ -1,5 +1,8 @@
 #include "ui/app/AboutDialog.h"
 
+#include "app/Version.h"
+#include "ui/app/WindowPlacement.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -39,7 +42,7 @@ AboutDialog::AboutDialog(std::function<bool(const QUrl&)> openUrl, QWidget* pare
     auto* picture = new QLabel(this);
     picture->setObjectName("Image1");
     picture->setPixmap(zorvaneLogo(64));
-    auto* product = new QLabel("<b>Zorvane 1.0</b><br>Site plans for accident and crime investigation", this);
+    auto* product = new QLabel(QString("<b>%1</b><br>Site plans for accident and crime investigation").arg(kProductName), this);
     product->setObjectName("ProductName");
 
     auto* home = new QPushButton("www.zorvane.org", this);
@@ -64,6 +67,11 @@ AboutDialog::AboutDialog(std::function<bool(const QUrl&)> openUrl, QWidget* pare
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(buttons);
+}
+
+void AboutDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnDesktop(this);
 }
 
 } // namespace zorvane::ui

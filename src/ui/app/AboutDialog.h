@@ -13,6 +13,9 @@ public:
     static constexpr const char* kSupportPage = "https://www.zorvane.org/support/";
 
     AboutDialog(std::function<bool(const QUrl&)> openUrl, QWidget* parent = nullptr);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
 
 // The program's picture: a north arrow over a measured point, drawn rather than shipped.

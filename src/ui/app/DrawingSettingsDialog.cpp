@@ -1,6 +1,7 @@
 #include "ui/app/DrawingSettingsDialog.h"
 
 #include "case/CaseDocument.h"
+#include "ui/app/WindowPlacement.h"
 #include "units/UnitConversion.h"
 
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -108,11 +108,7 @@ UnitSettings DrawingSettingsDialog::choice() const {
 
 void DrawingSettingsDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnDesktop(this);
 }
 
 void DrawingSettingsDialog::enableLists() {

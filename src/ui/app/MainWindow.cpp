@@ -1,5 +1,6 @@
 #include "ui/app/MainWindow.h"
 
+#include "app/Version.h"
 #include "ui/app/EntryPage.h"
 
 #include <QAction>
@@ -51,7 +52,7 @@ bool isCaseFile(const QUrl& url) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, kNormalFlags) {
     setObjectName("TForm1");
-    setWindowTitle(" Zorvane 1.0");
+    setWindowTitle(QString(" ") + kProductName);
     setAcceptDrops(true);
     buildLayout();
     buildMenus();

@@ -3,6 +3,7 @@
 #include "ui/app/SavePromptDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -39,13 +40,26 @@ SaveAnswer QtPrompts::askSaveChanges() {
 }
 
 namespace {
+
+// Qt reads the patterns of a filter from its text, and "(*.zvx, *.txt)" would give the pattern
+// "*.zvx,". The dialog gets patterns it can use; its list then shows the names as written.
+void showFilterNames(QFileDialog& dialog, const std::string& filter) {
+    auto* list = dialog.findChild<QComboBox*>("fileTypeCombo");
+    if (!list) return;
+    const QStringList parts = QString::fromStdString(filter).split('|');
+    for (int i = 0; 2 * i < parts.size() && i < list->count(); ++i) list->setItemText(i, parts[2 * i]);
+}
+
 std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, QString::fromStdString(r.title), QString::fromStdString(r.initialFolder));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Qt's own dialog, so that the filter list shows the program's texts exactly.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters = qtNameFilters(r.filter);
     dialog.setNameFilters(filters);
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
+    showFilterNames(dialog, r.filter);
     dialog.setDefaultSuffix(QString::fromStdString(r.defaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();

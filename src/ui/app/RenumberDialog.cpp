@@ -1,5 +1,7 @@
 #include "ui/app/RenumberDialog.h"
 
+#include "ui/app/WindowPlacement.h"
+
 #include "case/PointEditing.h"
 #include "ui/app/Cp1252Text.h"
 
@@ -67,6 +69,11 @@ bool RenumberDialog::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+void RenumberDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnDesktop(this);
 }
 
 } // namespace zorvane::ui
