@@ -4,11 +4,19 @@
 
 namespace zorvane::testing {
 
-void FakePrompts::error(const std::string& text) { shown.push_back({"error", text, {}}); }
-void FakePrompts::information(const std::string& text) { shown.push_back({"information", text, {}}); }
+void FakePrompts::error(const std::string& text) {
+    shown.push_back({"error", text, {}});
+    if (whileOpen) whileOpen();
+}
+
+void FakePrompts::information(const std::string& text) {
+    shown.push_back({"information", text, {}});
+    if (whileOpen) whileOpen();
+}
 
 SaveAnswer FakePrompts::askSaveChanges() {
     shown.push_back({"save?", "File has changed, do you want to save it ?", {}});
+    if (whileOpen) whileOpen();
     if (saveAnswers.empty()) throw std::logic_error("unexpected save prompt: no answer scripted");
     SaveAnswer a = saveAnswers.front();
     saveAnswers.pop_front();
@@ -24,11 +32,13 @@ static std::optional<std::string> nextFile(std::deque<std::optional<std::string>
 
 std::optional<std::string> FakePrompts::openFile(const FileDialogRequest& request) {
     shown.push_back({"open", request.title, request});
+    if (whileOpen) whileOpen();
     return nextFile(fileAnswers, "open");
 }
 
 std::optional<std::string> FakePrompts::saveFile(const FileDialogRequest& request) {
     shown.push_back({"save", request.title, request});
+    if (whileOpen) whileOpen();
     return nextFile(fileAnswers, "save");
 }
 

@@ -4,6 +4,7 @@
 #include "app/Prompts.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +24,9 @@ public:
     std::deque<std::optional<std::string>> fileAnswers;
 
     std::vector<Shown> shown;
+    // Runs while any box or dialog is "open": a test can stand in for the user there (press a
+    // key in a real modal window, throw as a failing dialog would).
+    std::function<void()> whileOpen;
 
     void error(const std::string& text) override;
     void information(const std::string& text) override;
