@@ -111,6 +111,17 @@ TEST_F(Entry, ValuesAreStoredWithTheShownPrecisionAndTheHeightDefaultsToZero) {
     EXPECT_DOUBLE_EQ(doc.points[0].m2, 12 + 3.5 / 12);
 }
 
+TEST_F(Entry, AnEmptyHeightShowsTheZeroTextWhateverTheDecimals) {
+    for (int decimals : {0, 3, 4}) {
+        start(CaseMode::Xyz, kMeter, decimals);
+        create("1", {"1", "2", ""});
+        EXPECT_EQ(cell(1, 3), "0.00") << decimals;
+        EXPECT_EQ(doc.points[0].m3, 0);
+        create("2", {"1", "2", "1.23456"});
+        EXPECT_EQ(cell(2, 3), decimals == 0 ? "1" : decimals == 3 ? "1.235" : "1.2346");
+    }
+}
+
 TEST_F(Entry, PolarAndNeswPointsLandWhereTheirOffsetsSay) {
     start(CaseMode::Polar, kMeter, 0);
     create("1", {"45.4", "10", "1"});
@@ -239,6 +250,46 @@ TEST_F(Entry, RenumberingThatWouldOverflowAPointsTextChangesNothing) {
     EXPECT_FALSE(out.changed);
     EXPECT_EQ(doc.points[0].number, 1);
     EXPECT_EQ(doc.polylines[0].pointsText.view(), text);
+}
+
+TEST_F(Entry, RenumberingKeepsATextOfExactly255AndRefusesOneOf256) {
+    for (std::size_t renumbered : {255u, 256u}) {
+        start(CaseMode::Xyz);
+        create("1", {"1", "1"});
+        create("2", {"2", "2"});
+        // From 9, point 1 becomes 9 (same length) and point 2 becomes 10 (one more character).
+        std::string text = "2";
+        while (text.size() + 2 <= renumbered - 1) text.insert(0, "1,");
+        while (text.size() < renumbered - 1) text.insert(0, " ");
+        PolylineRecord pl;
+        pl.name = "Long";
+        pl.pointsText = text;
+        doc.polylines.push_back(pl);
+        const Outcome out = renumberPoints(doc, undo, 9);
+        if (renumbered == 256) {
+            EXPECT_TRUE(out.failed());
+            EXPECT_EQ(doc.points[0].number, 1);
+            EXPECT_EQ(doc.polylines[0].pointsText.view(), text);
+        } else {
+            EXPECT_TRUE(out.changed) << out.error;
+            EXPECT_EQ(doc.polylines[0].pointsText.size(), 255u);
+            EXPECT_TRUE(doc.polylines[0].pointsText.view().ends_with("9,10"));
+        }
+    }
+}
+
+TEST_F(Entry, RenumberingWithRepeatedNumbersFollowsTheFirstRow) {
+    start(CaseMode::Xyz);
+    create("4", {"1", "1"});
+    create("7", {"2", "2"});
+    doc.points.edit(1).number = 4; // a file may hold a number twice
+    PolylineRecord pl;
+    pl.name = "Road";
+    pl.pointsText = "4,7";
+    doc.polylines.push_back(pl);
+    ASSERT_TRUE(renumberPoints(doc, undo, 1).changed);
+    EXPECT_EQ(numbers(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(doc.polylines[0].pointsText.view(), "1,7"); // 4 is the first row's; 7 names no point
 }
 
 TEST(RenumberStart, NegativeOrUnreadableStartsAtZero) {

@@ -160,6 +160,30 @@ TEST(WriteFailures, AFailedFlushIsReportedByItsCallAndEveryLaterOne) {
     EXPECT_EQ(TESSALINE_ERR_NOT_OPEN, EndDXF());
 }
 
+// Once a write has failed nothing more reaches the file, even when the disk has room again:
+// a drawing with a hole in the middle would look whole to a CAD program.
+TEST(WriteFailures, NothingIsWrittenAfterAFailureEvenWhenThereIsRoomAgain) {
+    TempDir dir;
+    const fs::path file = dir / "holed.dxf";
+    std::uintmax_t sizeAtFailure = 0;
+    {
+        FileSizeLimit limit(kTemplateSize + 100000);
+        ASSERT_EQ(TESSALINE_OK, StartDXF(file.c_str(), nullptr));
+        int result = TESSALINE_OK;
+        for (int i = 0; result == TESSALINE_OK && i < 100000; ++i) result = DrawDXFPoint("L", i, 0, 0, 1);
+        ASSERT_EQ(TESSALINE_ERR_IO, result);
+        sizeAtFailure = fs::file_size(file);
+    }
+    for (const auto& [name, call] : kWritingCalls) EXPECT_EQ(TESSALINE_ERR_IO, call()) << name;
+    EXPECT_EQ(TESSALINE_ERR_IO, EndDXF());
+    EXPECT_EQ(sizeAtFailure, fs::file_size(file));
+
+    // The next drawing starts afresh: its start reports no old error.
+    ASSERT_EQ(TESSALINE_OK, StartDXF((dir / "next.dxf").c_str(), nullptr));
+    EXPECT_STREQ("", TessalineLastError());
+    EXPECT_EQ(TESSALINE_OK, EndDXF());
+}
+
 TEST(WriteFailures, AFailedFinalFlushIsReportedByEndDXF) {
     TempDir dir;
     FileSizeLimit limit(kTemplateSize + 100);

@@ -64,6 +64,27 @@ private Q_SLOTS:
         QVERIFY(h.window->findChild<QAction*>("Undo1")->isEnabled());
     }
 
+    void modifyingAPointFocusesTheBearingOrNorthOfItsPage() {
+        const std::pair<CaseMode, QString> pages[] = {{CaseMode::Polar, "cdg"}, {CaseMode::Nesw, "north"}};
+        for (const auto& [mode, first] : pages) {
+            UiHarness h;
+            h.show();
+            h.cases().newCase(mode);
+            ui::EntryPage* p = h.entry().currentPage();
+            for (const char* n : {"1", "2"}) {
+                p->numberField()->setText(n);
+                p->valueFields()[0]->setText("10");
+                p->valueFields()[1]->setText("5");
+                h.entry().createPoint();
+            }
+            h.entry().selectRow(1); // point 1, not the last point row
+            p->createButton()->setFocus();
+            p->createButton()->click();
+            QCOMPARE(h.state().grid.selectedRow, 1);
+            QCOMPARE(focus()->objectName(), first);
+        }
+    }
+
     void aTypedDescriptorIsStoredAsTypedNotCompleted() {
         UiHarness h;
         h.show();
