@@ -9,8 +9,11 @@
 #include "ui/app/ZorvaneApplication.h"
 #include "ui/view/DrawingWindow.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QTimer>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
     zorvane::ui::ZorvaneApplication app(argc, argv);
@@ -21,13 +24,26 @@ int main(int argc, char** argv) {
     font.setPixelSize(11);
     QApplication::setFont(font);
 
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Site plans for accident and crime investigation.");
+    parser.addHelpOption();
+    const QCommandLineOption version({"v", "version"}, "Shows the version and the program's folder.");
+    parser.addOption(version);
+    parser.addPositionalArgument("case", "A case file (.zvr) to open.", "[case]");
+    parser.process(app);
+    const std::filesystem::path folder = zorvane::programFolder(QCoreApplication::applicationDirPath().toStdString());
+    if (parser.isSet(version)) {
+        std::printf("%s\nProgram folder: %s\n", zorvane::kProductName, folder.string().c_str());
+        return 0;
+    }
+
     zorvane::ui::QtPrompts prompts;
     app.setPrompts(&prompts);
     zorvane::ui::QtSettingsStore settings;
     zorvane::ui::AppContext context{
         prompts,
         settings,
-        zorvane::programFolder(QCoreApplication::applicationDirPath().toStdString()),
+        folder,
         zorvane::ProgramOptions{},
         zorvane::ui::desktopOpener(),
         &zorvane::ui::todayText,
@@ -39,9 +55,9 @@ int main(int argc, char** argv) {
     shell.drawingWindow().redraw();
 
     // A case named on the command line opens as if chosen in the Open dialog.
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        const QString path = QFileInfo(args[1]).absoluteFilePath();
+    const QStringList args = parser.positionalArguments();
+    if (!args.isEmpty()) {
+        const QString path = QFileInfo(args.front()).absoluteFilePath();
         QTimer::singleShot(0, &shell.mainWindow(),
                            context.guarded([&shell, path] { shell.cases().openCaseFile(path); }));
     }

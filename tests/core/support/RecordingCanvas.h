@@ -5,6 +5,9 @@
 #include "view/Canvas.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -53,7 +56,11 @@ class RecordingCanvas : public Canvas {
         calls.back() += s;
     }
     int textWidth(std::string_view s) override { return 6 * static_cast<int>(s.size()); }
-    int textHeight() override { return font.height > 0 ? font.height : -font.height + 2; }
+    int textHeight() override {
+        // Stored heights may be any 32-bit value, the smallest one included.
+        return font.height > 0 ? font.height
+                               : static_cast<int>(std::min<std::int64_t>(2 - std::int64_t{font.height}, INT_MAX));
+    }
 
     CanvasFont font;
 
