@@ -33,14 +33,20 @@ double heightOf(const PointRecord& p, CaseMode mode) {
     return mode == CaseMode::Nesw ? p.m5 : p.m3;
 }
 
-// A short string handed to the library, which wants it ended by a zero.
+// A short string handed to the library, which wants it ended by a zero. A short string
+// keeps zeros after its text, so all of it is copied at a fixed size, quicker than the text.
 template <std::size_t N> struct CText {
-    explicit CText(std::string_view text) {
-        std::memcpy(bytes, text.data(), text.size());
+    explicit CText(const ShortString<N>& text) {
+        std::memcpy(bytes, text.view().data(), N);
         bytes[text.size()] = '\0';
     }
     char bytes[N + 1];
 };
+
+// The plan position; XYZ, by far the most common, without a call.
+WorldPos positionOf(const PointRecord& p, CaseMode mode) {
+    return mode == CaseMode::Xyz ? WorldPos{p.m1, p.m2} : worldPosition(p, mode);
+}
 
 struct Located {
     double x, y, z;
@@ -51,8 +57,8 @@ class Exporter {
     Exporter(const CaseData& data, const DxfExportOptions& options, std::filesystem::path target,
              DxfExportOutcome& outcome)
         : data_(data), o_(options), target_(std::move(target)), outcome_(outcome),
-          pointLayer_(o_.pointLayer.view()), numberLayer_(o_.numberLayer.view()),
-          descriptorLayer_(o_.descriptorLayer.view()), polylineLayer_(o_.polylineLayer.view()) {}
+          pointLayer_(o_.pointLayer), numberLayer_(o_.numberLayer),
+          descriptorLayer_(o_.descriptorLayer), polylineLayer_(o_.polylineLayer) {}
 
     void write(const std::filesystem::path& file) {
         check(StartDXF(file.c_str(), nullptr));
@@ -75,7 +81,7 @@ class Exporter {
         auto create = [&](const ShortString<31>& name, std::int32_t colour) {
             for (std::string_view c : created)
                 if (equalsIgnoreCase(c, name.view())) return;
-            check(CreateDXFLayer(CText<31>(name.view()).bytes, colour));
+            check(CreateDXFLayer(CText<31>(name).bytes, colour));
             created.push_back(name.view());
         };
         if (o_.exportPoints) create(o_.pointLayer, o_.pointColour);
@@ -85,8 +91,10 @@ class Exporter {
     }
 
     void points() {
+        if (o_.exportPolylines && !data_.polylines.empty()) numbers_.reserve(data_.points.size());
         for (const PointRecord& p : data_.points) {
-            const WorldPos w = worldPosition(p, data_.mode);
+            if (numbers_.capacity()) numbers_.push_back(p.number);
+            const WorldPos w = positionOf(p, data_.mode);
             const double z = o_.points3D ? heightOf(p, data_.mode) : 0;
             if (!finite(w.x, w.y, z)) {
                 outcome_.skipped.push_back(notANumber(p.number));
@@ -110,8 +118,7 @@ class Exporter {
         }
         if (o_.exportDescriptors && !p.descriptor.empty())
             check(DrawDXFText(descriptorLayer_.bytes, w.x, w.y, 0, colour,
-                              CText<50>(p.descriptor.view()).bytes, o_.descriptorHeight, kLeft,
-                              kBottom));
+                              CText<50>(p.descriptor).bytes, o_.descriptorHeight, kLeft, kBottom));
     }
 
     static std::string notANumber(std::int32_t number) {
@@ -121,7 +128,10 @@ class Exporter {
 
     void polylines() {
         if (data_.polylines.empty()) return;
-        index_.emplace(data_.points);
+        if (numbers_.size() == data_.points.size())
+            index_.emplace(numbers_);
+        else
+            index_.emplace(data_.points);
         for (const PolylineRecord& def : data_.polylines) {
             std::vector<std::int32_t> numbers;
             try {
@@ -184,7 +194,7 @@ class Exporter {
         const std::optional<std::size_t> at = index_->find(number);
         if (!at) return std::nullopt;
         const PointRecord& p = data_.points[*at];
-        const WorldPos w = worldPosition(p, data_.mode);
+        const WorldPos w = positionOf(p, data_.mode);
         const double z = o_.polylines3D ? heightOf(p, data_.mode) : 0;
         if (!finite(w.x, w.y, z)) return std::nullopt;
         return Located{w.x, w.y, z};
@@ -195,6 +205,7 @@ class Exporter {
     std::filesystem::path target_;
     DxfExportOutcome& outcome_;
     CText<31> pointLayer_, numberLayer_, descriptorLayer_, polylineLayer_;
+    std::vector<std::int32_t> numbers_; // of every point, gathered by the point pass
     std::optional<PointNumberIndex> index_;
 };
 
