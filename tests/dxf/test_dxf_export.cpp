@@ -199,6 +199,30 @@ TEST(DxfExport, MarkColoursBecomeTextColoursWhilePointsStayByLayer) {
     }
 }
 
+TEST(DxfExport, PolylineColoursAndWidthsComeFromTheirLists) {
+    const struct {
+        std::int32_t colourIndex, widthIndex;
+        const char *colour, *width;
+    } cases[] = {{0, 0, "1", "0"}, {2, 1, "3", "0.1"}, {6, 3, "7", "0.3"}, {7, 4, "8", "0.4"},
+                 {8, 5, "7", "0"}, {-1, -1, "7", "0"}}; // damaged files: black and thin
+    CaseData c = sampleCase();
+    c.polylines.clear();
+    for (const auto& k : cases)
+        c.polylines.push_back({"P"sv, ""sv, k.colourIndex, k.widthIndex, "1,2"sv});
+    DxfExportOptions o = allOff();
+    o.exportPolylines = true;
+    const std::vector<std::string> lines = splitLines(afterTemplate(exported(c, o)));
+    std::vector<std::pair<std::string, std::string>> found;
+    for (std::size_t i = 0; i + 21 < lines.size(); i += 2)
+        if (lines[i] == " 0" && lines[i + 1] == "POLYLINE")
+            found.emplace_back(lines[i + 7], lines[i + 19]);
+    ASSERT_EQ(std::size(cases), found.size());
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        EXPECT_EQ(cases[i].colour, found[i].first) << cases[i].colourIndex;
+        EXPECT_EQ(cases[i].width, found[i].second) << cases[i].widthIndex;
+    }
+}
+
 // Heights by case mode: Z, the measured height, the elevation; 0 in 2D; texts always at 0.
 TEST(DxfExport, HeightsIn2DAnd3D) {
     const struct {

@@ -91,9 +91,10 @@ class Exporter {
     }
 
     void points() {
-        if (o_.exportPolylines && !data_.polylines.empty()) numbers_.reserve(data_.points.size());
+        const bool indexLater = o_.exportPolylines && !data_.polylines.empty();
+        if (indexLater) numbers_.reserve(data_.points.size());
         for (const PointRecord& p : data_.points) {
-            if (numbers_.capacity()) numbers_.push_back(p.number);
+            if (indexLater) numbers_.push_back(p.number);
             const WorldPos w = positionOf(p, data_.mode);
             const double z = o_.points3D ? heightOf(p, data_.mode) : 0;
             if (!finite(w.x, w.y, z)) {
@@ -150,9 +151,14 @@ class Exporter {
 
     void polyline(const PolylineRecord& def, const std::vector<std::int32_t>& numbers) {
         // Indexes outside the lists (damaged case files) draw black and thin, as on the plan.
-        const int colour = (def.colourIndex >= 0 && def.colourIndex < 8 ? def.colourIndex : 6) + 1;
+        const auto inList = [](std::int32_t index, std::size_t size) {
+            return index >= 0 && static_cast<std::size_t>(index) < size;
+        };
+        const int colour =
+            1 + (inList(def.colourIndex, kPolylineColours.size()) ? def.colourIndex
+                                                                  : kDefaultPolylineColourIndex);
         const double width =
-            def.widthIndex >= 0 && def.widthIndex <= 4 ? def.widthIndex * 0.1 : 0.0;
+            inList(def.widthIndex, kPolylineWidths.size()) ? def.widthIndex * 0.1 : 0.0;
         if (o_.polylines3D)
             check(StartDXF3DPolyline(polylineLayer_.bytes, colour, width, 0));
         else
@@ -168,10 +174,10 @@ class Exporter {
         std::optional<Located> p[3];
         for (int k = 0; k < 3; ++k)
             if (!(p[k] = locate(numbers[std::size_t(k)]))) return false;
-        const ArcVertices arc =
+        const ArcVertices bulged =
             arcVertices(p[0]->x, p[0]->y, p[1]->x, p[1]->y, p[2]->x, p[2]->y, numbers.size() == 4);
-        for (std::size_t i = 0; i < arc.count; ++i) {
-            const BulgedVertex& v = arc.vertices[i];
+        for (std::size_t i = 0; i < bulged.count; ++i) {
+            const BulgedVertex& v = bulged.vertices[i];
             check(DrawDXF2DVertex(v.x, v.y, v.bulge));
         }
         return true;
