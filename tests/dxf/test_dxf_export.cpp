@@ -449,6 +449,13 @@ TEST(DxfExportFailures, AFullDiskLeavesTheEarlierDrawingWhole) {
     EXPECT_EQ(std::set<std::string>{"case.dxf"}, namesIn(dir.path()));
 }
 
+TEST(DxfExportFailures, ANameAsLongAsANameCanBeIsWritten) {
+    TempDir dir;
+    const fs::path target = dir / (std::string(251, 'n') + ".dxf");
+    exportDxf(sampleCase(), allOff(), target);
+    EXPECT_EQ(std::set<std::string>{target.filename().string()}, namesIn(dir.path()));
+}
+
 TEST(DxfExportFailures, AReplacedDrawingKeepsItsPermissionsAndLinks) {
     TempDir dir;
     const fs::path file = dir / "real.dxf";

@@ -58,7 +58,8 @@ DrawingTarget::DrawingTarget(fs::path target) : target_(std::move(target)), dest
     const fs::path dir = dest_.has_parent_path() ? dest_.parent_path() : fs::path(".");
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        writePath_ = dir / ("." + name + "." + uniqueTag() + ".tmp");
+        // A short name of its own: the target's name may already be as long as a name can be.
+        writePath_ = dir / (".zorvane-" + uniqueTag() + ".dxf.tmp");
         fd = ::open(writePath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) break;
     }
