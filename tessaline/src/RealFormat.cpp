@@ -22,6 +22,9 @@ __extension__ using Wide = unsigned __int128;
 #define TESSALINE_INLINE inline __attribute__((always_inline))
 
 constexpr int kSignificant = 15;
+// A whole text, copied at a fixed size: at most 24 characters.
+constexpr std::size_t kTextCopy = 32;
+static_assert(kTextCopy <= kRealRoom);
 constexpr std::uint64_t kPow10[20] = {1ull,
                                       10ull,
                                       100ull,
@@ -135,28 +138,6 @@ template <class Real> [[gnu::noinline, gnu::cold]] Decimal roundWithToChars(Real
     return fromBytes(head, tail, exponent);
 }
 
-TESSALINE_INLINE Decimal decompose(double magnitude) {
-    auto bits = std::bit_cast<std::uint64_t>(magnitude);
-    int biased = int(bits >> 52);
-    std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
-    Decimal d;
-    if (biased != 0 && roundExactly(mantissa, biased - 1075, d)) return d;
-    return roundWithToChars(magnitude);
-}
-
-TESSALINE_INLINE Decimal decompose(long double magnitude) {
-#if (defined(__x86_64__) || defined(__i386__)) && LDBL_MANT_DIG == 64
-    // x87 extended: 64-bit mantissa with explicit leading bit, then 15-bit biased exponent.
-    std::uint64_t mantissa;
-    std::uint16_t biased;
-    std::memcpy(&mantissa, &magnitude, sizeof mantissa);
-    std::memcpy(&biased, reinterpret_cast<const char*>(&magnitude) + 8, sizeof biased);
-    Decimal d;
-    if (biased != 0 && roundExactly(mantissa, int(biased) - 16383 - 63, d)) return d;
-#endif
-    return roundWithToChars(magnitude);
-}
-
 // Fixed notation is stored in 16-byte blocks straight from the registers; `out` has room
 // for the bytes past the end of the text.
 TESSALINE_INLINE char* layout(char* out, const Decimal& d) {
@@ -193,24 +174,93 @@ TESSALINE_INLINE char* layout(char* out, const Decimal& d) {
     return std::to_chars(out, out + 8, e < 0 ? -e : e).ptr;
 }
 
-template <class Real> TESSALINE_INLINE char* format(char* out, Real v) {
-    if (!std::isfinite(v)) return nullptr;
+// Sign, zero and the special values are read from the bits: the comparisons of the floating
+// point unit cost more, and for long double they are x87 instructions.
+char* formatDouble(char* out, std::uint64_t bits) noexcept {
+    const int biased = int(bits >> 52) & 0x7FF;
+    const std::uint64_t fraction = bits & ((std::uint64_t(1) << 52) - 1);
+    if (biased == 0x7FF) return nullptr; // NaN or infinite
     // Negative zero is written "0": a coordinate that is "-0" only confuses the reader.
+    if ((bits << 1) == 0) {
+        *out = '0';
+        return out + 1;
+    }
+    *out = '-';
+    out += bits >> 63;
+    Decimal d;
+    if (biased != 0 && roundExactly(fraction | (std::uint64_t(1) << 52), biased - 1075, d))
+        return layout(out, d);
+    return layout(out, roundWithToChars(std::fabs(std::bit_cast<double>(bits))));
+}
+
+// Reals written lately, with their texts. A drawing writes the same values again and again:
+// a survey point's x and y go into its POINT and again into its number and descriptor
+// texts, and every text of a layer has the same height. Rounding exactly is the costliest
+// step of writing an entity; finding the text here takes a few cycles.
+class RecentReals {
+  public:
+    char* format(char* out, std::uint64_t bits) noexcept {
+        // Fibonacci hashing: neighbouring values land in different slots.
+        Slot& slot = slots_[(bits * 0x9E3779B97F4A7C15u) >> (64 - kSlotBits)];
+        if (slot.bits == bits && slot.size != 0) {
+            std::memcpy(out, slot.text, kTextCopy); // a fixed size copies quickest
+            return out + slot.size;
+        }
+        char* end = formatDouble(out, bits);
+        if (end) {
+            std::memcpy(slot.text, out, kTextCopy);
+            slot.bits = bits;
+            slot.size = static_cast<std::uint8_t>(end - out);
+        }
+        return end;
+    }
+
+  private:
+    static constexpr int kSlotBits = 6;
+    struct Slot {
+        std::uint64_t bits = 0;
+        std::uint8_t size = 0; // 0: empty
+        char text[kTextCopy] = {};
+    };
+    Slot slots_[1 << kSlotBits];
+};
+
+RecentReals recent; // one per process and not thread-safe, like the writer it serves
+
+} // namespace
+
+char* formatReal(char* out, double v) noexcept {
+    return recent.format(out, std::bit_cast<std::uint64_t>(v));
+}
+
+char* formatReal(char* out, long double v) noexcept {
+#if (defined(__x86_64__) || defined(__i386__)) && LDBL_MANT_DIG == 64
+    // x87 extended: 64-bit mantissa with explicit leading bit, then sign and 15-bit exponent.
+    std::uint64_t mantissa;
+    std::uint16_t signAndExponent;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&v) + 8, sizeof signAndExponent);
+    const int biased = signAndExponent & 0x7FFF;
+    if (biased == 0x7FFF) return nullptr;
+    if (mantissa == 0) {
+        *out = '0';
+        return out + 1;
+    }
+    *out = '-';
+    out += signAndExponent >> 15;
+    Decimal d;
+    if (biased != 0 && (mantissa >> 63) && roundExactly(mantissa, biased - 16383 - 63, d))
+        return layout(out, d);
+    return layout(out, roundWithToChars(std::fabs(v)));
+#else
+    if (!std::isfinite(v)) return nullptr;
     if (v == 0) {
         *out = '0';
         return out + 1;
     }
     if (v < 0) *out++ = '-';
-    return layout(out, decompose(std::fabs(v)));
-}
-
-} // namespace
-
-char* formatReal(char* out, double v) noexcept {
-    return format(out, v);
-}
-char* formatReal(char* out, long double v) noexcept {
-    return format(out, v);
+    return layout(out, roundWithToChars(std::fabs(v)));
+#endif
 }
 
 } // namespace tessaline

@@ -12,6 +12,8 @@ inline constexpr std::size_t kRealRoom = 48;
 // no trailing zeros, a period as separator; fixed notation for 1E-4 <= |v| < 1E15, else
 // "1.5E-7" / "2.5E20". Zero of either sign is "0". Returns the end of the text, or nullptr
 // (nothing written) when v is NaN or infinite.
+// The double form remembers the values it wrote last, with their texts, and so is not
+// reentrant: like the writer it serves, it belongs to one thread.
 char* formatReal(char* out, double v) noexcept;
 char* formatReal(char* out, long double v) noexcept;
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -146,3 +147,83 @@ TEST(RealFormat, TextFirstPointAgreesWithPrintfInExtendedPrecision) {
 }
 
 } // namespace
+
+namespace {
+
+// Short decimals as a user types them, at every scale: "d.ddd" with 1 to 15 digits, times
+// a power of ten.
+double shortDecimal(std::mt19937_64& random, int decade) {
+    const int digits = 1 + int(random() % 15);
+    std::string text = std::to_string(1 + random() % 9);
+    for (int i = 1; i < digits; ++i) text += char('0' + random() % 10);
+    text += "e" + std::to_string(decade - digits + 1);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+} // namespace
+
+// Every binary exponent from the subnormals to the largest, short decimals and neighbours of
+// the powers of ten in every decade, exact ties, both signs; each value is written again
+// later, as drawings do, so that remembered texts are checked too.
+TEST(RealFormat, EveryMagnitudeAgreesWithExactRounding) {
+    std::mt19937_64 random(1234);
+    std::vector<double> values;
+    for (int biased = 0; biased < 2047; ++biased) {
+        for (int k = 0; k < 6; ++k) {
+            const std::uint64_t bits = (std::uint64_t(biased) << 52) | (random() >> 12);
+            values.push_back(std::bit_cast<double>(bits));
+        }
+    }
+    for (int decade = -323; decade <= 308; ++decade) {
+        for (int k = 0; k < 6; ++k) {
+            const double v = shortDecimal(random, decade);
+            if (std::isfinite(v)) values.push_back(v); // 9.9e308 is beyond the doubles
+        }
+        const double power = std::strtod(("1e" + std::to_string(decade)).c_str(), nullptr);
+        values.push_back(std::nextafter(power, 0.0));
+        values.push_back(std::nextafter(power, 1e308));
+    }
+    // Sixteen-digit integers ending in 5 are exact: the fifteenth digit rounds to even.
+    for (std::int64_t n : {1234567890123455LL, 1234567890123465LL, 9999999999999995LL,
+                           1000000000000005LL, 2251799813685245LL})
+        values.push_back(double(n));
+    const std::size_t distinct = values.size();
+    for (std::size_t i = 0; i < distinct; ++i) values.push_back(-values[i]);
+    for (std::size_t i = 0; i < 2 * distinct; i += 7) values.push_back(values[i]);
+
+    const std::vector<std::string> texts = written(values);
+    ASSERT_EQ(values.size(), texts.size());
+    int mismatches = 0;
+    for (std::size_t i = 0; i < values.size() && mismatches < 10; ++i)
+        if (texts[i] != expected(values[i])) {
+            ++mismatches;
+            ADD_FAILURE() << std::hexfloat << values[i] << " written " << texts[i] << ", expected "
+                          << expected(values[i]);
+        }
+}
+
+// The first point of a text is the only real the library sums in extended precision.
+TEST(RealFormat, ExtendedSumsAgreeWithExactRoundingAtEveryMagnitude) {
+    std::mt19937_64 random(99);
+    std::vector<std::pair<double, double>> yh;
+    for (int exponent = -1074; exponent <= 1000; exponent += 3) {
+        const double y = std::ldexp(double(random() >> 11), exponent - 53);
+        const double h = std::ldexp(double(random() >> 11), int(random() % 80) - 100);
+        yh.emplace_back(random() % 2 ? y : -y, h);
+        yh.emplace_back(y, 0.0);
+    }
+    TempDir dir;
+    const std::string entities = writeEntities(dir / "sums.dxf", [&] {
+        for (std::size_t i = 0; i < yh.size(); ++i)
+            ASSERT_EQ(TESSALINE_OK,
+                      DrawDXFText("T", 0, yh[i].first, 0, 1, "t", yh[i].second, 0, i % 3 ? 1 : 3));
+    });
+    const std::vector<std::string> first = valuesOf(entities, " 20");
+    ASSERT_EQ(yh.size(), first.size());
+    for (std::size_t i = 0; i < yh.size(); ++i) {
+        const long double shift =
+            i % 3 ? 0.3333333L * yh[i].second : -static_cast<long double>(yh[i].second);
+        ASSERT_EQ(expected(static_cast<long double>(yh[i].first) + shift), first[i])
+            << std::hexfloat << yh[i].first << " " << yh[i].second;
+    }
+}
