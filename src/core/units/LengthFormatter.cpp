@@ -91,18 +91,54 @@ void appendWholeNumber(std::string& out, double whole) {
     out.append(buf, r.ptr);
 }
 
+// The common case without decimal digit strings: a value below 10^9 with at most four
+// decimals fits in 14 significant digits, so scaling and rounding the double gives the same
+// text whenever the scaled value is not within reach of a half. "Within reach" covers the
+// rounding of the product, the distance to the shortest decimal and the cut to 14 digits,
+// together less than 1e-13 of the scaled value; anything closer goes the exact way.
+bool appendFixedQuickly(std::string& out, double value, int decimals, char separator) {
+    static constexpr double kScale[] = {1, 10, 100, 1000, 10000};
+    static constexpr std::uint64_t kIntScale[] = {1, 10, 100, 1000, 10000};
+    const double a = std::fabs(value);
+    if (decimals < 0 || decimals > 4 || !(a < 1e9)) return false;
+    const double scaled = a * kScale[decimals];
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    if (std::fabs(fraction - 0.5) <= scaled * 1e-13 + 1e-15) return false;
+    const auto r = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    char buf[32];
+    char* p = buf;
+    if (value < 0 && r > 0) *p++ = '-';
+    const std::uint64_t unit = kIntScale[decimals];
+    p = std::to_chars(p, buf + sizeof buf, r / unit).ptr;
+    if (decimals > 0) {
+        *p++ = separator;
+        std::uint64_t f = r % unit;
+        for (int i = decimals - 1; i >= 0; --i) {
+            p[i] = static_cast<char>('0' + f % 10);
+            f /= 10;
+        }
+        p += decimals;
+    }
+    out.append(buf, p);
+    return true;
+}
+
 } // namespace
 
-std::string formatFixed(double value, int decimals, char separator) {
-    if (!std::isfinite(value)) return nonFinite(value);
+void appendFixed(std::string& out, double value, int decimals, char separator) {
+    if (appendFixedQuickly(out, value, decimals, separator)) return;
+    if (!std::isfinite(value)) {
+        out += nonFinite(value);
+        return;
+    }
     decimals = std::clamp(decimals, 0, kMaxFixedDecimals);
     Digits x = shortestDigits(std::fabs(value));
     if (x.count > 0) {
         roundAt(x, kSignificantDigits);
         roundAt(x, x.exponent + 1 + decimals);
     }
-    std::string out;
-    out.reserve(static_cast<std::size_t>(std::max(x.exponent, 0) + decimals + 3));
+    out.reserve(out.size() + static_cast<std::size_t>(std::max(x.exponent, 0) + decimals + 3));
     if (value < 0 && x.count > 0) out += '-'; // a value that shows as zero has no sign
     for (int power = std::max(x.count > 0 ? x.exponent : 0, 0); power >= 0; --power)
         out += digitAt(x, power);
@@ -110,6 +146,11 @@ std::string formatFixed(double value, int decimals, char separator) {
         out += separator;
         for (int power = -1; power >= -decimals; --power) out += digitAt(x, power);
     }
+}
+
+std::string formatFixed(double value, int decimals, char separator) {
+    std::string out;
+    appendFixed(out, value, decimals, separator);
     return out;
 }
 

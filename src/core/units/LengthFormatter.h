@@ -13,6 +13,8 @@ namespace zorvane {
 // Halves are judged on the shortest decimal that reads back as the value (2.675 -> 2.68), the
 // decimal the user typed. A damaged value (nan, inf) shows as such rather than as a number.
 std::string formatFixed(double value, int decimals, char separator);
+// The same text appended to `out`, for writers of many numbers.
+void appendFixed(std::string& out, double value, int decimals, char separator);
 
 // 5.2917 -> 5' 3 1/2"  (sixteenths, halves to even, 16/16 and 12-inch carries, sign in front;
 // like formatFixed, a value that shows as 0' 0" has no sign)
