@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <limits>
+#include <random>
 
 namespace zorvane {
 namespace {
@@ -147,9 +150,11 @@ TEST(CoordinateImport, LinesBecomePointsOrListedErrors) {
         {"numbers: integer point numbers, decimal values",
          CaseMode::Xyz,
          none,
-         "1.5,1,1,1,a\n2,1e2,-.5,+3,b\n3,inf,1,1,c\n4,1,1,1e999,d\n99999999999,1,1,1,e\n",
+         "1.5,1,1,1,a\n2,1e2,-.5,+3,b\n3,inf,1,1,c\n4,1,1,1e999,d\n99999999999,1,1,1,e\n"
+         "6,+-1,1,1,f\n7,1,--1,1,g\n8,0x1,1,1,h\n",
          {{2, {100, -0.5, 3, 0, 0}, "b", ""}},
-         {"1. 1.5,1,1,1,a", "3. 3,inf,1,1,c", "4. 4,1,1,1e999,d", "5. 99999999999,1,1,1,e"}},
+         {"1. 1.5,1,1,1,a", "3. 3,inf,1,1,c", "4. 4,1,1,1e999,d", "5. 99999999999,1,1,1,e",
+          "6. 6,+-1,1,1,f", "7. 7,1,--1,1,g", "8. 8,0x1,1,1,h"}},
         {"a repeated number is an error",
          CaseMode::Xyz,
          none,
@@ -215,6 +220,29 @@ TEST(CoordinateImport, LinesBecomePointsOrListedErrors) {
     }
 }
 
+// Values are read exactly as the standard library reads them, however they are written.
+TEST(CoordinateImport, ValuesAreTheNearestDoubles) {
+    std::mt19937_64 rng(3);
+    std::string file;
+    std::vector<double> want;
+    char buf[64];
+    for (int i = 0; i < 20'000; ++i) {
+        const int digits = 1 + static_cast<int>(rng() % 18);
+        std::string text = i % 2 ? "-" : "";
+        for (int d = 0; d < digits; ++d) text += static_cast<char>('0' + rng() % 10);
+        if (i % 3) text.insert(text.size() - static_cast<std::size_t>(rng() % digits), ".");
+        if (i % 7 == 0) text += "e" + std::to_string(static_cast<int>(rng() % 40) - 20);
+        double v = 0;
+        std::from_chars(text.data(), text.data() + text.size(), v);
+        want.push_back(v);
+        const int n = std::snprintf(buf, sizeof buf, "%d,%s,0,0,a\n", i + 1, text.c_str());
+        file.append(buf, static_cast<std::size_t>(n));
+    }
+    const ImportedCase got = importText(file, CaseMode::Xyz, {});
+    ASSERT_EQ(got.points.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) ASSERT_EQ(got.points[i].m1, want[i]) << i;
+}
+
 TEST(CoordinateImport, TextsAreReadAsUtf8WhenValidElseAsWindows1252) {
     const struct {
         std::string_view file;
@@ -248,10 +276,10 @@ TEST(CoordinateImport, TextsAreReadAsUtf8WhenValidElseAsWindows1252) {
 TEST(CoordinateImport, LastPointNumberAndDescriptionListOfTheNewCase) {
     ProgramOptions program;
     program.firstPointNumber = 50;
-    const ImportedCase low =
-        importText("3,0,0,0,Tree\n7,0,0,0,tree\n", CaseMode::Xyz, {}, '.', program);
+    const ImportedCase low = importText("3,0,0,0,Tree\n7,0,0,0,tree\n8,0,0,0,@\n9,0,0,0,TREE\n",
+                                        CaseMode::Xyz, {}, '.', program);
     EXPECT_EQ(low.lastPointNumber, 49);
-    EXPECT_EQ(low.descriptors, std::vector<std::string>{"Tree"});
+    EXPECT_EQ(low.descriptors, (std::vector<std::string>{"Tree", ""}));
 
     const ImportedCase high =
         importText("3,0,0,0,@\n70,0,0,0,Pole\n5,0,0,0,\n", CaseMode::Xyz, {}, '.', program);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <unordered_set>
@@ -19,6 +20,25 @@ namespace {
 constexpr std::string_view kErrorMarker = "*";
 constexpr std::string_view kEmptyMarker = "@";
 constexpr std::size_t kValueTextLimit = 10; // what a prefixed field keeps after the prefix
+
+// The first `c` in [p, end), or end. Fields are short, so this looks at eight bytes at a time
+// in place rather than paying for a library call per field.
+const char* findByte(const char* p, const char* end, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+    // The lowest flagged byte is the first match only when the lowest byte comes first.
+    while (std::endian::native == std::endian::little && end - p >= 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        w ^= pattern; // a zero byte where c is
+        const std::uint64_t found = (w - kOnes) & ~w & kHighs;
+        if (found) return p + (std::countr_zero(found) >> 3);
+        p += 8;
+    }
+    while (p != end && *p != c) ++p;
+    return p;
+}
 
 // The fields of one line that the field map asks for: the line is cut at the separator, each
 // piece trimmed, empty pieces dropped (two separators in a row count as one). Cutting stops at
@@ -50,9 +70,8 @@ void pickFields(std::string_view line, std::string_view separator,
     const char* p = line.data();
     const char* const end = p + line.size();
     while (true) {
-        const auto* q =
-            static_cast<const char*>(std::memchr(p, sep, static_cast<std::size_t>(end - p)));
-        if (!take({p, static_cast<std::size_t>((q ? q : end) - p)}) || !q) return;
+        const char* q = findByte(p, end, sep);
+        if (!take({p, static_cast<std::size_t>(q - p)}) || q == end) return;
         p = q + 1;
     }
 }
@@ -117,9 +136,10 @@ template <std::size_t N> class LineImporter {
 
   public:
     LineImporter(const ImportFormat<N>& format, CaseMode kind, std::int32_t lastPointNumber,
-                 char decimalSeparator)
+                 char decimalSeparator, std::size_t expectedPoints)
         : separator_(format.separator.view()),
           numberSeparator_(numberSeparator(separator_, decimalSeparator)) {
+        result_.points.reserve(expectedPoints);
         result_.mode = kind;
         result_.lastPointNumber = lastPointNumber;
         // Without a Number column the points are numbered 1, 2, 3 ... whatever the options say.
@@ -141,20 +161,18 @@ template <std::size_t N> class LineImporter {
     }
 
     ImportedCase finish() {
-        result_.descriptors = descriptorList(result_.points);
+        result_.descriptors = descriptors_.take();
         return std::move(result_);
     }
 
   private:
-    std::string_view field(std::size_t i) const {
-        return extract(columns_[i], prefixes_[i], picked_.text[i], picked_.count);
-    }
-
     bool accept(std::string_view line) {
         pickFields(line, separator_, columns_, lastColumn_, picked_);
-        std::array<std::string_view, N> text;
+        // Each field is replaced by its entry's text in place: a fresh array per line would
+        // be cleared first, which costs more than the rest of this loop.
+        auto& text = picked_.text;
         for (std::size_t i = 0; i < N; ++i) {
-            text[i] = field(i);
+            text[i] = extract(columns_[i], prefixes_[i], text[i], picked_.count);
             if (text[i] == kErrorMarker) return false;
         }
         std::int64_t number = counter_;
@@ -164,7 +182,7 @@ template <std::size_t N> class LineImporter {
             number = *n;
         }
         if (number > std::numeric_limits<std::int32_t>::max()) return false;
-        std::array<double, 5> values{};
+        double values[5] = {0, 0, 0, 0, 0};
         for (std::size_t v = 0; v < kValues; ++v) {
             const auto d = parseDecimal(text[1 + v], numberSeparator_);
             if (!d) return false;
@@ -175,11 +193,13 @@ template <std::size_t N> class LineImporter {
         if (result_.points.size() >= kMaxImportedPoints)
             throw CoordinateFileError("The file holds more points than a case can hold (" +
                                       std::to_string(kMaxImportedPoints) + ").");
-        PointRecord& p = result_.points.emplace_back();
-        p.number = n32;
-        p.m1 = values[0], p.m2 = values[1], p.m3 = values[2], p.m4 = values[3], p.m5 = values[4];
-        p.descriptor = text[kDescriptor] == kEmptyMarker ? std::string_view() : text[kDescriptor];
-        p.code = text[kCode] == kEmptyMarker ? std::string_view() : text[kCode];
+        const auto textOf = [&](std::size_t i) {
+            return text[i] == kEmptyMarker ? std::string_view() : text[i];
+        };
+        result_.points.push_back({n32, values[0], values[1], values[2],
+                                  ShortString<10>(textOf(kCode)),
+                                  ShortString<50>(textOf(kDescriptor)), 0, values[3], values[4]});
+        descriptors_.add(result_.points.back().descriptor.view());
         if (n32 > result_.lastPointNumber) result_.lastPointNumber = n32;
         ++counter_;
         return true;
@@ -207,6 +227,7 @@ template <std::size_t N> class LineImporter {
     std::int32_t lastColumn_ = 0;
     PickedFields<N> picked_;
     NumberGuard numbers_;
+    DescriptorListBuilder descriptors_;
     ImportedCase result_;
 };
 
@@ -236,11 +257,26 @@ bool forEachLine(std::string_view text, ProgressMeter& meter, OnLine&& onLine) {
     return meter.finish();
 }
 
+// An upper bound of the points a text can give, to allocate the table once: a line shorter
+// than three one-digit values and their separators gives none, and no case holds more than
+// kMaxImportedPoints.
+std::size_t pointsAtMost(std::string_view text) {
+    constexpr std::size_t kShortestPoint = 5;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size() && count < kMaxImportedPoints;) {
+        std::size_t lf = text.find('\n', at);
+        if (lf == std::string_view::npos) lf = text.size();
+        if (lf - at >= kShortestPoint) ++count;
+        at = lf + 1;
+    }
+    return count;
+}
+
 template <std::size_t N>
 std::optional<ImportedCase>
 importWith(std::string_view text, bool utf8, const ImportFormat<N>& format, CaseMode kind,
            std::int32_t lastPointNumber, char decimalSeparator, ProgressMeter& meter) {
-    LineImporter<N> importer(format, kind, lastPointNumber, decimalSeparator);
+    LineImporter<N> importer(format, kind, lastPointNumber, decimalSeparator, pointsAtMost(text));
     std::string converted;
     const bool done = forEachLine(text, meter, [&](std::string_view line, std::size_t number) {
         if (utf8 && hasNonAscii(line)) {
