@@ -336,6 +336,12 @@ TEST(CoordinateImport, AppliedCaseShowsFixedNumbersInEveryUnitUntilRebuilt) {
     refreshGrid(doc); // a later rebuild shows feet and inches
     EXPECT_EQ(doc.grid.cell(doc.points, doc.mode, 1, 2), "1' 6\"");
     EXPECT_EQ(doc.grid.cell(doc.points, doc.mode, 1, 1), "45.00");
+
+    // An empty import into the lowest first number keeps that number as the last one.
+    program.firstPointNumber = std::numeric_limits<std::int32_t>::min();
+    applyImportedCase(doc, *importCoordinateText("", CaseMode::Xyz, {}, program, '.'), program, "");
+    EXPECT_EQ(doc.lastPointNumber, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(doc.grid.selectedRow, 1);
 }
 
 TEST(CoordinateImport, HostileFilesCostNoMoreThanTheyHold) {

@@ -1,5 +1,4 @@
 #include "files/AtomicFile.h"
-#include "files/CoordinateFileDialog.h"
 #include "files/ExportOptionsFile.h"
 #include "files/ImportOptionsFile.h"
 #include "files/ImportOptionsTexts.h"
@@ -215,13 +214,6 @@ TEST(CoordinateOptions, WindowStoresAllTabsOrNothing) {
     EXPECT_EQ(options.xyz.separator.view(), "\t");
     EXPECT_EQ(options.nesw.fields[0].column, 12);
     EXPECT_FALSE(options.polar.renumber);
-}
-
-TEST(CoordinateOptions, DialogsOfTheKinds) {
-    EXPECT_EQ(importDialog(CaseMode::Xyz).title, "Import XYZ files");
-    EXPECT_EQ(importDialog(CaseMode::Nesw).defaultExtension, "zvn");
-    EXPECT_EQ(exportDialog(CaseMode::Polar).title, "Export Polar files");
-    EXPECT_EQ(exportDialog(CaseMode::Polar).filterIndex, 2);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "case/CaseOperations.h"
 
+#include <cstdint>
+
 namespace zorvane {
 
 void resetCase(CaseDocument& doc, CaseMode mode, const ProgramOptions& options, std::string_view today) {
@@ -15,7 +17,8 @@ void resetCase(CaseDocument& doc, CaseMode mode, const ProgramOptions& options, 
     doc.incident = defaultIncident(today);
     doc.legend = LegendRecord{};
     doc.units = {clampUnit(options.defaultUnit), clampDecimals(options.defaultDecimals)};
-    doc.lastPointNumber = options.firstPointNumber - 1;
+    // The lowest first number cannot go one lower; it stays the last number then.
+    doc.lastPointNumber = options.firstPointNumber - (options.firstPointNumber > INT32_MIN ? 1 : 0);
     doc.clean = true;
     doc.grid.rebuild(doc.units, doc.decimalSeparator);
     doc.grid.selectedRow = 1;
