@@ -105,8 +105,8 @@ TEST(DxfOptionsFile, SavedAndLoadedThroughTheFile) {
     EXPECT_EQ("qkrdxfop.ini", file.filename());
     saveDxfOptions(file, sample());
     EXPECT_EQ(sampleBytes(), readFile(file));
-    const DxfOptionsLoad load = loadDxfOptions(file);
-    EXPECT_EQ("", load.defaultsUsed);
+    const auto load = loadDxfOptions(file);
+    EXPECT_EQ("", load.resetMessage);
     EXPECT_EQ(sample(), load.options);
 
     // Bytes after the record are not read.
@@ -147,12 +147,12 @@ TEST(DxfOptionsFile, ADamagedFileGivesTheDefaultsAndSaysWhy) {
         Bytes bytes = sampleBytes();
         c.apply(bytes);
         writeFile(file, bytes);
-        const DxfOptionsLoad load = loadDxfOptions(file);
+        const auto load = loadDxfOptions(file);
         EXPECT_EQ(DxfExportOptions{}, load.options) << c.damage;
-        EXPECT_NE(std::string::npos, load.defaultsUsed.find(c.why)) << load.defaultsUsed;
-        EXPECT_NE(std::string::npos, load.defaultsUsed.find(file.string())) << c.damage;
+        EXPECT_NE(std::string::npos, load.resetMessage.find(c.why)) << load.resetMessage;
+        EXPECT_NE(std::string::npos, load.resetMessage.find(file.string())) << c.damage;
         EXPECT_NE(std::string::npos,
-                  load.defaultsUsed.find("The default DXF export options are used."));
+                  load.resetMessage.find("the default DXF export options are used."));
     }
     // Padding and the bytes after a text are not judged.
     Bytes padded = sampleBytes();
@@ -169,16 +169,16 @@ TEST(DxfOptionsFile, AMissingOrUnreadableFileGivesTheDefaults) {
         fs::path file;
         const char* why;
     } cases[] = {
-        {dir / "qkrdxfop.ini", "does not exist"},
-        {dir / "missing" / "qkrdxfop.ini", "does not exist"},
-        {dir / "qkrdxfop.ini.d", "is not a file"},
+        {dir / "qkrdxfop.ini", "it does not exist"},
+        {dir / "missing" / "qkrdxfop.ini", "it does not exist"},
+        {dir / "qkrdxfop.ini.d", "it is a folder"},
     };
     for (const auto& c : cases) {
-        const DxfOptionsLoad load = loadDxfOptions(c.file);
+        const auto load = loadDxfOptions(c.file);
         EXPECT_EQ(DxfExportOptions{}, load.options);
-        EXPECT_EQ("The DXF export options file \"" + c.file.string() + "\" " + c.why +
-                      ". The default DXF export options are used.",
-                  load.defaultsUsed);
+        EXPECT_EQ("The DXF export options file \"" + c.file.string() + "\" could not be used (" + c.why +
+                      "); the default DXF export options are used.",
+                  load.resetMessage);
     }
 }
 

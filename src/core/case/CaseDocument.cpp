@@ -1,5 +1,6 @@
 #include "case/CaseDocument.h"
 
+#include "case/ApplyImport.h"
 #include "case/CaseFileApply.h"
 #include "case/CaseOperations.h"
 #include "case/PointEditing.h"
@@ -51,6 +52,16 @@ void CaseDocument::open(CaseFileContents&& contents) {
     applyCaseFile(state_, std::move(contents));
     history_.disable();
     savedAt_ = history_.changes();
+    recomputeView(view_.transform, state_.points, state_.screen, state_.mode);
+    zorvane::zoomAll(view_, state_.screen);
+    notify(kCaseReplaced | kHistoryChanged | kCleanChanged, false);
+}
+
+void CaseDocument::importCase(ImportedCase&& imported, const ProgramOptions& options, std::string_view today) {
+    applyImportedCase(state_, std::move(imported), options, today);
+    history_.disable();
+    savedAt_ = history_.changes();
+    view_.labelHeight = options.labelHeight;
     recomputeView(view_.transform, state_.points, state_.screen, state_.mode);
     zorvane::zoomAll(view_, state_.screen);
     notify(kCaseReplaced | kHistoryChanged | kCleanChanged, false);

@@ -8,6 +8,7 @@
 #include "case/PolylineEditing.h"
 #include "case/UndoHistory.h"
 #include "files/CaseFile.h"
+#include "files/CoordinateImport.h"
 #include "model/ProgramOptions.h"
 #include "view/Canvas.h"
 #include "view/PlanRenderer.h"
@@ -65,6 +66,8 @@ class CaseDocument {
     void startNew(CaseMode mode, const ProgramOptions& options, std::string_view today);
     // Replaces the case by a read file and fits the plan to it.
     void open(CaseFileContents&& contents);
+    // Replaces the case by imported points (a new case of their mode) and fits the plan.
+    void importCase(ImportedCase&& imported, const ProgramOptions& options, std::string_view today);
     void markSaved();
     void setCaseName(std::string cp1252);
     void setCaseDescription(std::string cp1252);

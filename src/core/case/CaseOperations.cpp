@@ -2,6 +2,8 @@
 
 #include "units/UnitConversion.h"
 
+#include <cstdint>
+
 namespace zorvane {
 
 void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options, std::string_view today) {
@@ -17,7 +19,8 @@ void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options, s
     state.incident = defaultIncident(today);
     state.legend = LegendRecord{};
     state.units = {clampUnit(options.defaultUnit), clampDecimals(options.defaultDecimals)};
-    state.lastPointNumber = options.firstPointNumber - 1;
+    // The lowest first number cannot go one lower; it stays the last number then.
+    state.lastPointNumber = options.firstPointNumber - (options.firstPointNumber > INT32_MIN ? 1 : 0);
     state.grid.rebuild(state.units, state.decimalSeparator);
     state.grid.selectedRow = 1;
 }

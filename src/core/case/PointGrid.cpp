@@ -27,8 +27,8 @@ double valueOf(const PointRecord& p, int col) {
 }
 
 // Lengths in the units, the bearing always fixed.
-std::string formatGridValue(double value, bool isBearing, const UnitSettings& units, char separator) {
-    return isBearing ? formatFixed(value, units.decimals, separator) : formatLength(value, units, separator);
+std::string formatGridValue(double value, bool fixed, const UnitSettings& units, char separator) {
+    return fixed ? formatFixed(value, units.decimals, separator) : formatLength(value, units, separator);
 }
 
 } // namespace
@@ -58,12 +58,14 @@ std::string PointGrid::cell(const PointTable& points, CaseMode mode, int row, in
     if (col == 0) return std::to_string(p.number);
     if (col == descriptorColumn(mode)) return p.descriptor.str();
     if (col == codeColumn(mode)) return p.code.str();
-    return formatGridValue(valueOf(p, col), mode == CaseMode::Polar && col == 1, units_, separator_);
+    return formatGridValue(valueOf(p, col), fixed_ || (mode == CaseMode::Polar && col == 1), units_,
+                           separator_);
 }
 
-void PointGrid::rebuild(const UnitSettings& units, char decimalSeparator) {
+void PointGrid::rebuild(const UnitSettings& units, char decimalSeparator, bool fixedInEveryUnit) {
     units_ = units;
     separator_ = decimalSeparator;
+    fixed_ = fixedInEveryUnit;
     written_.clear();
 }
 

@@ -28,8 +28,9 @@ public:
     // Cell text; rows and columns out of range give "".
     std::string cell(const PointTable& points, CaseMode mode, int row, int col) const;
 
-    // Forgets written rows; every point row is formatted afresh with these units.
-    void rebuild(const UnitSettings& units, char decimalSeparator);
+    // Forgets written rows; every point row is formatted afresh with these units. With
+    // `fixedInEveryUnit` lengths are fixed-point also in Feet & Inches, as an import writes them.
+    void rebuild(const UnitSettings& units, char decimalSeparator, bool fixedInEveryUnit = false);
     // Keeps the texts of a row written by point entry.
     void setRow(int row, std::vector<std::string> cells);
 
@@ -38,6 +39,7 @@ public:
 private:
     UnitSettings units_;
     char separator_ = '.';
+    bool fixed_ = false;
     std::unordered_map<int, std::vector<std::string>> written_;
 };
 

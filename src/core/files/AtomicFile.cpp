@@ -128,9 +128,14 @@ void writeFileAtomically(const fs::path& target,
     TempFile temp(tempPath, fd);
     if (existed) (void)::fchmod(fd, old.st_mode & 07777);
 
+    // Large files are handed to the disk while the rest is still being produced, so that the
+    // closing fsync does not wait for all of it.
+    constexpr off_t kFlushEvery = off_t{8} << 20;
+    off_t written = 0, flushed = 0;
     produce([&](std::span<const std::uint8_t> bytes) {
         const std::uint8_t* p = bytes.data();
         std::size_t left = bytes.size();
+        written += static_cast<off_t>(left);
         while (left > 0) {
             const ssize_t n = ::write(fd, p, left);
             if (n < 0) {
@@ -141,6 +146,11 @@ void writeFileAtomically(const fs::path& target,
             if (n == 0) fail(target, reasonFor(ENOSPC), ENOSPC, existed);
             p += n;
             left -= static_cast<std::size_t>(n);
+        }
+        if (written - flushed >= kFlushEvery) {
+            // Only starts the writing; the fsync below reports any failure.
+            (void)::sync_file_range(fd, flushed, written - flushed, SYNC_FILE_RANGE_WRITE);
+            flushed = written;
         }
     });
     if (::fsync(fd) != 0) {

@@ -81,43 +81,6 @@ DxfExportOptions readRecord(ByteReader& in) {
     return o;
 }
 
-std::string defaultsText(const std::filesystem::path& file, const std::string& why) {
-    return "The DXF export options file \"" + file.string() + "\" " + why +
-           ". The default DXF export options are used.";
-}
-
-// Reads up to `limit` bytes of a regular file; an error text when it cannot.
-std::string readHead(const std::filesystem::path& file, std::size_t limit,
-                     std::vector<std::uint8_t>& bytes) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        const int err = errno;
-        return err == ENOENT ? std::string("does not exist")
-                             : "could not be read (" + std::string(std::strerror(err)) + ")";
-    }
-    struct stat info {};
-    std::string problem;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        problem = "is not a file";
-    } else {
-        bytes.resize(limit);
-        std::size_t got = 0;
-        while (got < limit) {
-            const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                problem = "could not be read (" + std::string(std::strerror(errno)) + ")";
-                break;
-            }
-            if (n == 0) break;
-            got += static_cast<std::size_t>(n);
-        }
-        bytes.resize(got);
-    }
-    ::close(fd);
-    return problem;
-}
-
 } // namespace
 
 std::filesystem::path dxfOptionsPath(const std::filesystem::path& programFolder) {
@@ -175,18 +138,18 @@ std::optional<DxfExportOptions> parseDxfOptions(std::span<const std::uint8_t> by
     }
 }
 
-DxfOptionsLoad loadDxfOptions(const std::filesystem::path& file) {
-    std::vector<std::uint8_t> bytes;
-    const std::string unreadable = readHead(file, kDxfOptionsFileSize, bytes);
-    if (!unreadable.empty()) return {DxfExportOptions{}, defaultsText(file, unreadable)};
-    std::string problem;
-    if (auto options = parseDxfOptions(bytes, &problem)) return {*options, {}};
-    return {DxfExportOptions{}, defaultsText(file, "is damaged (" + problem + ")")};
+OptionFileLoad<DxfExportOptions> loadDxfOptions(const std::filesystem::path& file) {
+    return loadOptionFile<DxfExportOptions>(file, kDxfOptionsFileSize, "DXF export options",
+                                            [](std::span<const std::uint8_t> bytes) {
+                                                std::string problem;
+                                                if (auto options = parseDxfOptions(bytes, &problem)) return *options;
+                                                throw OptionFileError(problem);
+                                            });
 }
 
 void saveDxfOptions(const std::filesystem::path& file, const DxfExportOptions& options) {
     const auto bytes = serialiseDxfOptions(options);
-    writeFileAtomically(file, bytes);
+    writeOptionFile(file, bytes);
 }
 
 std::string normaliseTextHeight(std::string_view text, char separator) {

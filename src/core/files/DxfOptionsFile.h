@@ -2,6 +2,7 @@
 // qkrdxfop.ini: the DXF export options as one 224-byte little-endian record, the whole file.
 // The window and the export read it every time; neither may be stopped by a missing or
 // damaged file, so reading falls back to the defaults and says so.
+#include "files/OptionFile.h"
 #include "model/DxfExportOptions.h"
 
 #include <array>
@@ -30,16 +31,9 @@ std::array<std::uint8_t, kDxfOptionsFileSize> serialiseDxfOptions(const DxfExpor
 std::optional<DxfExportOptions> parseDxfOptions(std::span<const std::uint8_t> bytes,
                                                 std::string* problem = nullptr);
 
-struct DxfOptionsLoad {
-    DxfExportOptions options; // as read, or the defaults
-    // Empty when the file was read. Otherwise a sentence for the user saying which file was
-    // missing or damaged and that the defaults are used instead.
-    std::string defaultsUsed;
-};
-
-// Never throws for anything the file holds or lacks: a missing, unreadable, short or damaged
-// file gives the defaults with `defaultsUsed` set. Reads at most one record.
-DxfOptionsLoad loadDxfOptions(const std::filesystem::path& file);
+// Never throws for the file's sake: a missing, unreadable or damaged file gives the defaults
+// and the sentence to show the user once (see OptionFileLoad).
+OptionFileLoad<DxfExportOptions> loadDxfOptions(const std::filesystem::path& file);
 
 // Writes the record through writeFileAtomically: on failure a FileWriteError is thrown and the
 // previous file is kept whole.

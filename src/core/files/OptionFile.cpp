@@ -59,7 +59,8 @@ std::string readOptionFileBytes(const fs::path& path, std::size_t size,
     if (::fstat(file.fd(), &st) != 0) return unreadable(errno);
     if (S_ISDIR(st.st_mode)) return "it is a folder";
     if (!S_ISREG(st.st_mode)) return "it is not a regular file";
-    if (static_cast<std::uint64_t>(st.st_size) != size)
+    // A longer file is read from its start, as the fixed-size record always was.
+    if (static_cast<std::uint64_t>(st.st_size) < size)
         return "it holds " + std::to_string(st.st_size) + " bytes instead of " +
                std::to_string(size);
     out.resize(size);
@@ -68,9 +69,10 @@ std::string readOptionFileBytes(const fs::path& path, std::size_t size,
     return problem;
 }
 
-std::string optionFileResetMessage(const fs::path& path, const std::string& reason) {
-    return "The options file \"" + path.string() + "\" could not be used (" + reason +
-           "); the default options are used.";
+std::string optionFileResetMessage(const fs::path& path, std::string_view what, const std::string& reason) {
+    const std::string w(what);
+    return "The " + w + " file \"" + path.string() + "\" could not be used (" + reason + "); the default " + w +
+           " are used.";
 }
 
 void writeOptionFile(const fs::path& path, std::span<const std::uint8_t> bytes) {

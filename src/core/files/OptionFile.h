@@ -9,6 +9,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,20 +30,22 @@ template <class Record> struct OptionFileLoad {
     bool wasReset() const { return !resetMessage.empty(); }
 };
 
-// Reads exactly `size` bytes from `path` into `out`. Returns an empty string on success,
+// Reads the first `size` bytes of `path` into `out`. Returns an empty string on success,
 // otherwise the reason ("it does not exist", "it holds 10 bytes instead of 152", ...). Never
 // reads more than `size` bytes, whatever the file holds.
 std::string readOptionFileBytes(const std::filesystem::path& path, std::size_t size,
                                 std::vector<std::uint8_t>& out);
 
-// "The options file "<path>" could not be used (<reason>); the default options are used."
-std::string optionFileResetMessage(const std::filesystem::path& path, const std::string& reason);
+// "The <what> file "<path>" could not be used (<reason>); the default <what> are used.", with
+// `what` naming the options ("program options", "import options").
+std::string optionFileResetMessage(const std::filesystem::path& path, std::string_view what,
+                                   const std::string& reason);
 
 // Reads a record with `parse` (bytes of exactly `size` → Record, throwing OptionFileError when
 // a value is impossible); any problem gives the record's defaults and the reset message.
 template <class Record, class Parse>
 OptionFileLoad<Record> loadOptionFile(const std::filesystem::path& path, std::size_t size,
-                                      Parse&& parse) {
+                                      std::string_view what, Parse&& parse) {
     OptionFileLoad<Record> load;
     std::vector<std::uint8_t> bytes;
     std::string reason = readOptionFileBytes(path, size, bytes);
@@ -55,7 +58,7 @@ OptionFileLoad<Record> loadOptionFile(const std::filesystem::path& path, std::si
         }
     }
     load.options = Record{};
-    load.resetMessage = optionFileResetMessage(path, reason);
+    load.resetMessage = optionFileResetMessage(path, what, reason);
     return load;
 }
 

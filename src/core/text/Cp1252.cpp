@@ -105,10 +105,4 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 } // namespace zorvane

@@ -17,7 +17,11 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b);
 // Spaces and control characters, which Trim removes from edit fields.
 constexpr bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-// Removes leading and trailing blanks.
-std::string_view trimmed(std::string_view s);
+// Removes leading and trailing blanks. Inline: the importer trims every field of every line.
+inline std::string_view trimmed(std::string_view s) {
+    while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+    return s;
+}
 
 } // namespace zorvane

@@ -15,7 +15,6 @@ namespace zorvane {
 namespace {
 
 constexpr int kSignificantDigits = 14;
-constexpr int kMaxFixedDecimals = 20; // far beyond any setting; keeps the text bounded
 
 // A decimal digit string d0 d1 d2 ... standing for d0.d1d2... x 10^exponent.
 struct Digits {
@@ -93,26 +92,88 @@ void appendWholeNumber(std::string& out, double whole) {
     out.append(buf, r.ptr);
 }
 
+// The common case without decimal digit strings: a value below 10^9 with at most four
+// decimals fits in 14 significant digits, so scaling and rounding the double gives the same
+// text whenever the scaled value is not within reach of a half. "Within reach" covers the
+// rounding of the product, the distance to the shortest decimal and the cut to 14 digits,
+// together less than 1e-13 of the scaled value; anything closer goes the exact way.
+// Returns the end of the text, or nothing when the value needs the exact way.
+// r / 10^D, the separator and D digits of r % 10^D; a constant divisor costs no division.
+template <int D> char* writeScaled(char* p, std::uint64_t r, char separator) {
+    constexpr std::uint64_t unit = [] {
+        std::uint64_t u = 1;
+        for (int i = 0; i < D; ++i) u *= 10;
+        return u;
+    }();
+    p = std::to_chars(p, p + 24, r / unit).ptr;
+    if constexpr (D > 0) {
+        *p++ = separator;
+        std::uint64_t f = r % unit;
+        for (int i = D - 1; i >= 0; --i) {
+            p[i] = static_cast<char>('0' + f % 10);
+            f /= 10;
+        }
+        p += D;
+    }
+    return p;
+}
+
+char* writeFixedQuickly(char* p, double value, int decimals, char separator) {
+    static constexpr double kScale[] = {1, 10, 100, 1000, 10000};
+    const double a = std::fabs(value);
+    if (decimals < 0 || decimals > 4 || !(a < 1e9)) return nullptr;
+    const double scaled = a * kScale[decimals];
+    const auto whole = static_cast<std::uint64_t>(scaled); // below 2^44: exact, and the floor
+    const double fraction = scaled - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) <= scaled * 1e-13 + 1e-15) return nullptr;
+    const std::uint64_t r = whole + (fraction > 0.5 ? 1 : 0);
+    if (value < 0 && r > 0) *p++ = '-';
+    switch (decimals) {
+    case 0:
+        return writeScaled<0>(p, r, separator);
+    case 1:
+        return writeScaled<1>(p, r, separator);
+    case 2:
+        return writeScaled<2>(p, r, separator);
+    case 3:
+        return writeScaled<3>(p, r, separator);
+    default:
+        return writeScaled<4>(p, r, separator);
+    }
+}
+
 } // namespace
 
-std::string formatFixed(double value, int decimals, char separator) {
-    if (!std::isfinite(value)) return nonFinite(value);
+char* writeFixed(char* out, double value, int decimals, char separator) {
+    if (char* end = writeFixedQuickly(out, value, decimals, separator)) return end;
+    if (!std::isfinite(value)) {
+        const std::string text = nonFinite(value);
+        return std::copy(text.begin(), text.end(), out);
+    }
     decimals = std::clamp(decimals, 0, kMaxFixedDecimals);
     Digits x = shortestDigits(std::fabs(value));
     if (x.count > 0) {
         roundAt(x, kSignificantDigits);
         roundAt(x, x.exponent + 1 + decimals);
     }
-    std::string out;
-    out.reserve(static_cast<std::size_t>(std::max(x.exponent, 0) + decimals + 3));
-    if (value < 0 && x.count > 0) out += '-'; // a value that shows as zero has no sign
+    if (value < 0 && x.count > 0) *out++ = '-'; // a value that shows as zero has no sign
     for (int power = std::max(x.count > 0 ? x.exponent : 0, 0); power >= 0; --power)
-        out += digitAt(x, power);
+        *out++ = digitAt(x, power);
     if (decimals > 0) {
-        out += separator;
-        for (int power = -1; power >= -decimals; --power) out += digitAt(x, power);
+        *out++ = separator;
+        for (int power = -1; power >= -decimals; --power) *out++ = digitAt(x, power);
     }
     return out;
+}
+
+void appendFixed(std::string& out, double value, int decimals, char separator) {
+    char buf[kMaxFixedText];
+    out.append(buf, writeFixed(buf, value, decimals, separator));
+}
+
+std::string formatFixed(double value, int decimals, char separator) {
+    char buf[kMaxFixedText];
+    return std::string(buf, writeFixed(buf, value, decimals, separator));
 }
 
 std::string formatFeetInches(double feet) {
@@ -158,31 +219,56 @@ std::optional<double> parseDecimal(std::string_view text, char separator) {
     while (i < end && (text[i] == ' ' || text[i] == '\t')) ++i;
     while (end > i && (text[end - 1] == ' ' || text[end - 1] == '\t')) --end;
     // Checked here rather than left to the library, which would also take "inf" and "nan".
-    std::string plain;
-    plain.reserve(end - i);
+    std::size_t start = i;
+    bool negative = false;
     if (i < end && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') plain += '-';
+        negative = text[i] == '-';
+        if (!negative) start = i + 1; // the library takes a minus but not a plus
         ++i;
     }
-    std::size_t digits = 0;
-    for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) plain += text[i];
+    const auto isDigit = [&](std::size_t k) { return text[k] >= '0' && text[k] <= '9'; };
+    std::uint64_t mantissa = 0; // exact while digits <= 19
+    std::size_t digits = 0, decimals = 0;
+    for (; i < end && isDigit(i); ++i, ++digits) mantissa = mantissa * 10 + (text[i] - '0');
+    std::size_t separatorAt = std::string_view::npos;
     if (i < end && text[i] == separator) {
-        plain += '.';
-        for (++i; i < end && text[i] >= '0' && text[i] <= '9'; ++i, ++digits) plain += text[i];
+        separatorAt = i;
+        for (++i; i < end && isDigit(i); ++i, ++digits, ++decimals)
+            mantissa = mantissa * 10 + (text[i] - '0');
     }
     if (digits == 0) return std::nullopt;
+    bool exponent = false;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
-        plain += 'e';
+        exponent = true;
         ++i;
-        if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
+        if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
         const std::size_t first = i;
-        for (; i < end && text[i] >= '0' && text[i] <= '9'; ++i) plain += text[i];
+        for (; i < end && isDigit(i); ++i) {
+        }
         if (i == first) return std::nullopt;
     }
     if (i != end) return std::nullopt;
+    // Up to 15 digits the mantissa and the power of ten are exact doubles, so one division
+    // is correctly rounded: the very value the library would give, without its cost.
+    static constexpr double kPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    if (!exponent && digits <= 15) {
+        const double value = static_cast<double>(mantissa) / kPow10[decimals];
+        return negative ? -value : value;
+    }
+    // The library reads a period: the text is read where it stands unless another separator
+    // has to be replaced in a copy.
+    std::string_view plain = text.substr(start, end - start);
+    std::string copy;
+    if (separatorAt != std::string_view::npos && separator != '.') {
+        copy.assign(plain);
+        copy[separatorAt - start] = '.';
+        plain = copy;
+    }
     double value = 0;
     const auto r = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (r.ec != std::errc()) return std::nullopt; // beyond the range of a double
+    if (r.ec != std::errc() || r.ptr != plain.data() + plain.size())
+        return std::nullopt; // beyond the range of a double
     return value;
 }
 

@@ -2,6 +2,7 @@
 // Length texts in the case's unit: fixed decimals, or feet and inches with sixteenths.
 #include "model/UnitSettings.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,16 @@ namespace zorvane {
 // Halves are judged on the shortest decimal that reads back as the value (2.675 -> 2.68), the
 // decimal the user typed. A damaged value (nan, inf) shows as such rather than as a number.
 std::string formatFixed(double value, int decimals, char separator);
+// The same text appended to `out`, or written at `out` (room for kMaxFixedText characters)
+// returning its end, for writers of many numbers.
+void appendFixed(std::string& out, double value, int decimals, char separator);
+char* writeFixed(char* out, double value, int decimals, char separator);
+
+// Decimals beyond any setting are cut to this; it keeps the text bounded.
+inline constexpr int kMaxFixedDecimals = 20;
+// The longest fixed-point text: a sign, the 309 digits of the largest double, the separator
+// and kMaxFixedDecimals decimals.
+inline constexpr std::size_t kMaxFixedText = 1 + 309 + 1 + kMaxFixedDecimals;
 
 // 5.2917 -> 5' 3 1/2"  (sixteenths, halves to even, 16/16 and 12-inch carries, sign in front;
 // like formatFixed, a value that shows as 0' 0" has no sign)

@@ -1,0 +1,342 @@
+#include "files/CoordinateImport.h"
+
+#include "files/FileRead.h"
+#include "model/DescriptorList.h"
+#include "text/Cp1252.h"
+#include "text/IntegerText.h"
+#include "text/Utf8.h"
+#include "units/LengthFormatter.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <limits>
+#include <unordered_set>
+
+namespace zorvane {
+namespace {
+
+constexpr std::string_view kErrorMarker = "*";
+constexpr std::string_view kEmptyMarker = "@";
+constexpr std::size_t kValueTextLimit = 10; // what a prefixed field keeps after the prefix
+
+// The first `c` in [p, end), or end. Fields are short, so this looks at eight bytes at a time
+// in place rather than paying for a library call per field.
+const char* findByte(const char* p, const char* end, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(c);
+    // The lowest flagged byte is the first match only when the lowest byte comes first.
+    while (std::endian::native == std::endian::little && end - p >= 8) {
+        std::uint64_t w;
+        std::memcpy(&w, p, 8);
+        w ^= pattern; // a zero byte where c is
+        const std::uint64_t found = (w - kOnes) & ~w & kHighs;
+        if (found) return p + (std::countr_zero(found) >> 3);
+        p += 8;
+    }
+    while (p != end && *p != c) ++p;
+    return p;
+}
+
+// The fields of one line that the field map asks for: the line is cut at the separator, each
+// piece trimmed, empty pieces dropped (two separators in a row count as one). Cutting stops at
+// the highest column asked for, so a line of millions of fields costs one pass and no memory.
+template <std::size_t N> struct PickedFields {
+    std::array<std::string_view, N> text{};
+    std::size_t count = 0; // fields seen, up to the highest column asked for
+};
+
+template <std::size_t N>
+void pickFields(std::string_view line, std::string_view separator,
+                const std::array<std::int32_t, N>& columns, std::int32_t lastColumn,
+                PickedFields<N>& out) {
+    out.count = 0;
+    const auto take = [&](std::string_view piece) {
+        piece = trimmed(piece);
+        if (piece.empty()) return true;
+        const auto k = static_cast<std::int32_t>(++out.count);
+        for (std::size_t i = 0; i < N; ++i)
+            if (columns[i] == k) out.text[i] = piece;
+        return k < lastColumn;
+    };
+    if (lastColumn <= 0) return;
+    if (separator.empty()) {
+        take(line);
+        return;
+    }
+    const char sep = separator.front();
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (true) {
+        const char* q = findByte(p, end, sep);
+        if (!take({p, static_cast<std::size_t>(q - p)}) || q == end) return;
+        p = q + 1;
+    }
+}
+
+// A field map entry's text: empty for column 0, the error marker for a column the line lacks
+// or a prefix the field lacks; behind a prefix, the field without the prefix's length in
+// characters, at most ten of them.
+std::string_view extract(std::int32_t column, std::string_view prefix, std::string_view field,
+                         std::size_t fieldCount) {
+    if (column == 0) return {};
+    if (column < 0 || static_cast<std::size_t>(column) > fieldCount) return kErrorMarker;
+    if (prefix.empty()) return field;
+    if (field.find(prefix) == std::string_view::npos) return kErrorMarker;
+    return field.substr(prefix.size(), kValueTextLimit);
+}
+
+// Point numbers stay unique. Files usually number upwards, which needs no set; the set is
+// built only when a number comes that is not above all before it.
+class NumberGuard {
+  public:
+    bool insert(std::int32_t n, const PointTable& points) {
+        if (!useSet_) {
+            if (points.empty() || n > highest_) {
+                highest_ = n;
+                return true;
+            }
+            useSet_ = true;
+            seen_.reserve(points.size() * 2);
+            for (const PointRecord& p : points) seen_.insert(p.number);
+        }
+        return seen_.insert(n).second;
+    }
+
+  private:
+    bool useSet_ = false;
+    std::int32_t highest_ = 0;
+    std::unordered_set<std::int32_t> seen_;
+};
+
+char numberSeparator(std::string_view fieldSeparator, char decimalSeparator) {
+    if (fieldSeparator.size() != 1 || fieldSeparator.front() != decimalSeparator)
+        return decimalSeparator;
+    return decimalSeparator == ',' ? '.' : ',';
+}
+
+std::string errorEntry(std::size_t lineNumber, std::string_view line) {
+    std::string entry = std::to_string(lineNumber) + ". ";
+    if (line.size() > kMaxErrorLineLength) {
+        entry.append(line.substr(0, kMaxErrorLineLength));
+        entry += "...";
+    } else {
+        entry.append(line);
+    }
+    return entry;
+}
+
+template <std::size_t N> class LineImporter {
+    static constexpr std::size_t kValues = ImportFormat<N>::valueCount;
+    static constexpr std::size_t kNumber = ImportFormat<N>::numberField;
+    static constexpr std::size_t kDescriptor = ImportFormat<N>::descriptorField;
+    static constexpr std::size_t kCode = ImportFormat<N>::codeField;
+
+  public:
+    LineImporter(const ImportFormat<N>& format, CaseMode kind, std::int32_t lastPointNumber,
+                 char decimalSeparator, std::size_t expectedPoints)
+        : separator_(format.separator.view()),
+          numberSeparator_(numberSeparator(separator_, decimalSeparator)) {
+        result_.points.reserve(expectedPoints);
+        result_.mode = kind;
+        result_.lastPointNumber = lastPointNumber;
+        // Without a Number column the points are numbered 1, 2, 3 ... whatever the options say.
+        renumber_ = format.renumber || format.fields[kNumber].column == 0;
+        counter_ = format.fields[kNumber].column == 0 ? 1 : format.renumberFrom;
+        for (std::size_t i = 0; i < N; ++i) {
+            columns_[i] = format.fields[i].column;
+            prefixes_[i] = std::string(trimmed(format.fields[i].prefix.view()));
+        }
+        // A renumbered file's Number field is never looked at.
+        if (renumber_) columns_[kNumber] = 0;
+        lastColumn_ = *std::max_element(columns_.begin(), columns_.end());
+    }
+
+    void line(std::string_view raw, std::size_t lineNumber) {
+        const std::string_view t = trimmed(raw);
+        if (t.empty()) return;
+        if (!accept(t)) reject(lineNumber, t);
+    }
+
+    ImportedCase finish() {
+        result_.descriptors = descriptors_.take();
+        return std::move(result_);
+    }
+
+  private:
+    bool accept(std::string_view line) {
+        pickFields(line, separator_, columns_, lastColumn_, picked_);
+        // Each field is replaced by its entry's text in place: a fresh array per line would
+        // be cleared first, which costs more than the rest of this loop.
+        auto& text = picked_.text;
+        for (std::size_t i = 0; i < N; ++i) {
+            text[i] = extract(columns_[i], prefixes_[i], text[i], picked_.count);
+            if (text[i] == kErrorMarker) return false;
+        }
+        std::int64_t number = counter_;
+        if (!renumber_) {
+            const auto n = parseInteger(text[kNumber]);
+            if (!n) return false;
+            number = *n;
+        }
+        if (number > std::numeric_limits<std::int32_t>::max()) return false;
+        double values[5] = {0, 0, 0, 0, 0};
+        for (std::size_t v = 0; v < kValues; ++v) {
+            const auto d = parseDecimal(text[1 + v], numberSeparator_);
+            if (!d) return false;
+            values[v] = *d;
+        }
+        const auto n32 = static_cast<std::int32_t>(number);
+        if (!numbers_.insert(n32, result_.points)) return false;
+        if (result_.points.size() >= kMaxImportedPoints)
+            throw CoordinateFileError("The file holds more points than a case can hold (" +
+                                      std::to_string(kMaxImportedPoints) + ").");
+        const auto textOf = [&](std::size_t i) {
+            return text[i] == kEmptyMarker ? std::string_view() : text[i];
+        };
+        result_.points.push_back({n32, values[0], values[1], values[2],
+                                  ShortString<10>(textOf(kCode)),
+                                  ShortString<50>(textOf(kDescriptor)), 0, values[3], values[4]});
+        descriptors_.add(result_.points.back().descriptor.view());
+        if (n32 > result_.lastPointNumber) result_.lastPointNumber = n32;
+        ++counter_;
+        return true;
+    }
+
+    void reject(std::size_t lineNumber, std::string_view line) {
+        ++result_.rejectedLines;
+        if (result_.errors.size() < kMaxListedImportErrors) {
+            result_.errors.push_back(errorEntry(lineNumber, line));
+        } else {
+            // One closing entry, kept up to date, for the lines not listed.
+            if (result_.errors.size() == kMaxListedImportErrors) result_.errors.emplace_back();
+            result_.errors.back() = "(" +
+                                    std::to_string(result_.rejectedLines - kMaxListedImportErrors) +
+                                    " more lines with errors are not listed)";
+        }
+    }
+
+    std::string_view separator_;
+    char numberSeparator_;
+    bool renumber_;
+    std::int64_t counter_;
+    std::array<std::int32_t, N> columns_{};
+    std::array<std::string, N> prefixes_;
+    std::int32_t lastColumn_ = 0;
+    PickedFields<N> picked_;
+    NumberGuard numbers_;
+    DescriptorListBuilder descriptors_;
+    ImportedCase result_;
+};
+
+// Calls `onLine` for every physical line with its number from 1. A line ends at LF, CR LF or
+// a lone CR; a last line without an end counts too.
+template <class OnLine>
+bool forEachLine(std::string_view text, ProgressMeter& meter, OnLine&& onLine) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const char* p = begin;
+    std::size_t number = 0;
+    while (p < end) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+        const char* const stop = lf ? lf : end;
+        while (true) {
+            const auto* cr =
+                static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
+            onLine({p, static_cast<std::size_t>((cr ? cr : stop) - p)}, ++number);
+            if (!cr) break;
+            p = cr + 1;
+            if (p == stop) break; // CR LF, or a CR at the very end
+        }
+        p = lf ? lf + 1 : end;
+        if (!meter.update(static_cast<std::size_t>(p - begin))) return false;
+    }
+    return meter.finish();
+}
+
+// An upper bound of the points a text can give, to allocate the table once: a line shorter
+// than three one-digit values and their separators gives none, and no case holds more than
+// kMaxImportedPoints.
+std::size_t pointsAtMost(std::string_view text) {
+    constexpr std::size_t kShortestPoint = 5;
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < text.size() && count < kMaxImportedPoints;) {
+        std::size_t lf = text.find('\n', at);
+        if (lf == std::string_view::npos) lf = text.size();
+        if (lf - at >= kShortestPoint) ++count;
+        at = lf + 1;
+    }
+    return count;
+}
+
+template <std::size_t N>
+std::optional<ImportedCase>
+importWith(std::string_view text, bool utf8, const ImportFormat<N>& format, CaseMode kind,
+           std::int32_t lastPointNumber, char decimalSeparator, ProgressMeter& meter) {
+    LineImporter<N> importer(format, kind, lastPointNumber, decimalSeparator, pointsAtMost(text));
+    std::string converted;
+    const bool done = forEachLine(text, meter, [&](std::string_view line, std::size_t number) {
+        if (utf8 && hasNonAscii(line)) {
+            converted = utf8ToCp1252(line);
+            line = converted;
+        }
+        importer.line(line, number);
+    });
+    if (!done) return std::nullopt;
+    return importer.finish();
+}
+
+std::int32_t lastNumberOfNewCase(const ProgramOptions& program) {
+    const std::int64_t last = std::int64_t{program.firstPointNumber} - 1;
+    return static_cast<std::int32_t>(
+        std::max<std::int64_t>(last, std::numeric_limits<std::int32_t>::min()));
+}
+
+} // namespace
+
+std::optional<ImportedCase>
+importCoordinateText(std::string_view bytes, CaseMode kind, const ImportOptions& options,
+                     const ProgramOptions& program, char decimalSeparator,
+                     const ProgressCallback& progress, double from, double to) {
+    // Pure ASCII reads the same either way and needs no conversion.
+    bool utf8 = hasNonAscii(bytes) && isValidUtf8(bytes);
+    if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    ProgressMeter meter(progress, bytes.size(), from, to);
+    const std::int32_t last = lastNumberOfNewCase(program);
+    switch (kind) {
+    case CaseMode::Polar:
+        return importWith(bytes, utf8, options.polar, kind, last, decimalSeparator, meter);
+    case CaseMode::Nesw:
+        return importWith(bytes, utf8, options.nesw, kind, last, decimalSeparator, meter);
+    case CaseMode::Xyz:
+    default:
+        return importWith(bytes, utf8, options.xyz, CaseMode::Xyz, last, decimalSeparator, meter);
+    }
+}
+
+std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& path, CaseMode kind,
+                                                 const ImportOptions& options,
+                                                 const ProgramOptions& program,
+                                                 char decimalSeparator,
+                                                 const ProgressCallback& progress) {
+    // Reading is quick next to parsing: it takes the first tenth of the bar.
+    constexpr double kReadShare = 0.1;
+    std::optional<std::string> bytes;
+    try {
+        bytes = readFileStart(path, kMaxCoordinateFileSize + 1, progress, 0, kReadShare);
+    } catch (const FileReadError& e) {
+        throw CoordinateFileError(e.what());
+    }
+    if (!bytes) return std::nullopt;
+    if (bytes->size() > kMaxCoordinateFileSize)
+        throw CoordinateFileError("The file \"" + path.string() +
+                                  "\" is too large to import (more than " +
+                                  std::to_string(kMaxCoordinateFileSize >> 20) + " MB).");
+    return importCoordinateText(*bytes, kind, options, program, decimalSeparator, progress,
+                                kReadShare, 1);
+}
+
+} // namespace zorvane
