@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include <cstdio>
@@ -47,6 +48,9 @@ int main(int argc, char** argv) {
         zorvane::ProgramOptions{},
         zorvane::ui::desktopOpener(),
         &zorvane::ui::todayText,
+        zorvane::OptionFileLocations(
+            folder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString(),
+            zorvane::zorvaneHome()),
     };
 
     zorvane::ui::AppShell shell(context);

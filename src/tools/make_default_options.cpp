@@ -1,6 +1,9 @@
 // Writes the option files shipped with the program into the folder named on the command line,
 // each from its record's defaults in the core, so that the shipped bytes and the program's
 // own defaults can never differ. A file whose bytes are already right is left untouched.
+#include "files/DxfOptionsFile.h"
+#include "files/ExportOptionsFile.h"
+#include "files/ImportOptionsFile.h"
 #include "files/OptionFile.h"
 #include "files/ProgramOptionsFile.h"
 
@@ -29,6 +32,9 @@ struct DefaultFile {
 // One line per option file.
 const DefaultFile kDefaultFiles[] = {
     {kProgramOptionsFileName, defaultsOf<serialiseProgramOptions, ProgramOptions>},
+    {kImportOptionsFileName, defaultsOf<serialiseImportOptions, ImportOptions>},
+    {kExportOptionsFileName, defaultsOf<serialiseExportOptions, ExportOptions>},
+    {kDxfOptionsFileName, defaultsOf<serialiseDxfOptions, DxfExportOptions>},
 };
 
 Bytes contentOf(const std::filesystem::path& path) {

@@ -1,6 +1,7 @@
 #pragma once
 // What the windows get from outside: the seams (dialogs, remembered folders, the desktop) and
 // the program's folder and options. Tests hand in fakes.
+#include "app/OptionFileLocations.h"
 #include "app/Prompts.h"
 #include "app/SettingsStore.h"
 #include "model/ProgramOptions.h"
@@ -21,6 +22,8 @@ struct AppContext {
     std::function<bool(const QUrl&)> openUrl;
     // Today's date as the incident record keeps it (dd/mm/yyyy).
     std::function<std::string()> today;
+    // Where each option file is read from and written to.
+    OptionFileLocations optionFiles;
 
     // Runs one command. An error that escapes it is shown in the error box, the command ends
     // where it stands and the program goes on. False when it ended that way.

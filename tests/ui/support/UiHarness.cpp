@@ -20,7 +20,8 @@ UiHarness::UiHarness(ProgramOptions options)
                   opened.push_back(url);
                   return true;
               },
-              [] { return std::string("07/12/2026"); }} {
+              [] { return std::string("07/12/2026"); },
+              OptionFileLocations(testHome(), testHome() / "user", testHome())} {
     shell = std::make_unique<ui::AppShell>(context);
     window = &shell->mainWindow();
 }
