@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
 
     zorvane::ui::AppShell shell(context);
     prompts.setParent(&shell.mainWindow());
-    shell.mainWindow().show();
+    shell.start();
     shell.drawingWindow().redraw();
 
     // A case named on the command line opens as if chosen in the Open dialog.

@@ -5,6 +5,7 @@
 #include "ui/app/EntryController.h"
 #include "ui/app/HelpCommands.h"
 #include "ui/app/MainWindow.h"
+#include "ui/files/ProgramOptionsCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/PolylinesWindow.h"
 
@@ -28,12 +29,10 @@ AppShell::AppShell(AppContext& context)
     cases_ = new CaseCommands(ctx_, doc_, *main_);
     entry_ = new EntryController(ctx_, doc_, *main_);
     edit_ = new EditCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
+    programOptions_ = new ProgramOptionsCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
-    QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] {
-        drawing_->hideWithToolbars();
-        polylines_->hide();
-    });
+    QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });
     QObject::connect(drawing_.get(), &DrawingWindow::closedByUser, main_.get(), [this] { drawingClosed(); });
     QObject::connect(drawing_.get(), &DrawingWindow::polylinesRequested, main_.get(), [this] { showPolylines(); });
     QObject::connect(drawing_.get(), &DrawingWindow::showMainRequested, main_.get(), [this] {
@@ -52,6 +51,75 @@ AppShell::AppShell(AppContext& context)
 }
 
 AppShell::~AppShell() = default;
+
+void AppShell::start() {
+    const std::vector<std::string> reset = programOptions_->loadAtStart();
+    const ProgramOptions& o = ctx_.options;
+    doc_.setNorthArrow({10, 5});
+    // The label font follows the options whatever the windows' state says.
+    doc_.setLabelHeight(o.labelHeight);
+    if (o.rememberWindows)
+        restoreWindows(o);
+    else
+        ctx_.options.autoZoomAllInReports = false; // the report option's box starts unticked
+    main_->show();
+    if (o.rememberWindows && o.drawingVisible) toggleDrawing();
+    if (o.rememberWindows && o.polylinesVisible) showPolylines();
+    if (!reset.empty()) {
+        std::string text;
+        for (const std::string& sentence : reset) text += (text.empty() ? "" : "\n") + sentence;
+        ctx_.prompts.information(text);
+    }
+}
+
+void AppShell::restoreWindows(const ProgramOptions& o) {
+    if (o.compactMode != main_->compactMode()) main_->toggleCompact();
+    main_->move(o.mainWindow.left, o.mainWindow.top);
+    drawingPlaced_ = true; // where it was, not below the main window
+    if (o.drawingWindow.left == kMaximisedLeft) {
+        drawing_->setWindowState(drawing_->windowState() | Qt::WindowMaximized);
+    } else {
+        drawing_->move(o.drawingWindow.left, o.drawingWindow.top);
+        drawing_->resize(o.drawingWindow.width, o.drawingWindow.height);
+    }
+    polylinesPlaced_ = true;
+    polylines_->move(o.polylinesWindow.left, o.polylinesWindow.top); // its size is its own
+    drawing_->showToggles({o.showPoints, o.showNumbers, o.showDescriptions, o.onlyMarked, o.showPolylines,
+                           o.showNorthArrow});
+    drawing_->showLabelHeight(o.labelHeight);
+}
+
+void AppShell::snapshotWindows(ProgramOptions& o) {
+    auto rectOf = [](const QWidget& w) {
+        const QRect r = w.frameGeometry();
+        return WindowRect{r.left(), r.top(), r.width(), r.height()};
+    };
+    o.compactMode = main_->compactMode();
+    o.mainWindow = rectOf(*main_);
+    o.drawingVisible = drawingShown_;
+    o.drawingWindow = rectOf(*drawing_);
+    if (drawing_->isMaximized()) {
+        const QRect normal = drawing_->normalGeometry();
+        o.drawingWindow = {kMaximisedLeft, normal.top(), normal.width(), normal.height()};
+    }
+    o.polylinesVisible = polylines_->isVisible();
+    o.polylinesWindow = rectOf(*polylines_);
+    const DisplayToggles& t = doc_.view().toggles;
+    o.showNumbers = t.showNumbers;
+    o.showDescriptions = t.showDescriptions;
+    o.onlyMarked = t.onlyMarked;
+    o.showPolylines = t.showPolylines;
+    o.showPoints = t.showPoints;
+    o.showNorthArrow = t.showNorthArrow;
+}
+
+void AppShell::quitting() {
+    programOptions_->takeAtQuit();
+    snapshotWindows(ctx_.options);
+    programOptions_->writeAtQuit();
+    drawing_->hideWithToolbars();
+    polylines_->hide();
+}
 
 void AppShell::toggleDrawing() {
     if (drawingShown_) {

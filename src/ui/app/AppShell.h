@@ -15,6 +15,7 @@ class EntryController;
 class HelpCommands;
 class MainWindow;
 class PolylinesWindow;
+class ProgramOptionsCommands;
 
 class AppShell {
   public:
@@ -30,6 +31,12 @@ class AppShell {
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
 
+    ProgramOptionsCommands& programOptions() { return *programOptions_; }
+
+    // Start-up after the windows exist: the option files read and, when the windows' state is
+    // remembered, the windows put back where they were; then the main window shows.
+    void start();
+
     // The main window's Show/Hide button.
     void toggleDrawing();
     bool drawingShown() const { return drawingShown_; }
@@ -37,6 +44,10 @@ class AppShell {
 
   private:
     void drawingClosed();
+    // The windows' state into the options, at quit.
+    void snapshotWindows(ProgramOptions& options);
+    void restoreWindows(const ProgramOptions& options);
+    void quitting();
 
     AppContext& ctx_;
     CaseDocument doc_; // first in, last out: every window observes it
@@ -47,6 +58,7 @@ class AppShell {
     EntryController* entry_ = nullptr;
     EditCommands* edit_ = nullptr;
     HelpCommands* help_ = nullptr;
+    ProgramOptionsCommands* programOptions_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;

@@ -194,6 +194,22 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void DrawingWindow::showToggles(const DisplayToggles& t) {
+    const std::pair<const char*, bool> buttons[] = {
+        {"showpoints", t.showPoints},   {"shownum", t.showNumbers},      {"showdesc", t.showDescriptions},
+        {"onlym", t.onlyMarked},        {"showpl", t.showPolylines},     {"shnord", t.showNorthArrow}};
+    for (const auto& [name, down] : buttons) {
+        const QSignalBlocker block(button(name));
+        button(name)->setChecked(down);
+    }
+    readToggles();
+}
+
+void DrawingWindow::showLabelHeight(int height) {
+    httxt_->setEditText(QString::number(height));
+    doc_.setLabelHeight(height);
+}
+
 void DrawingWindow::showWithToolbars() {
     for (QToolBar* bar : {standard_, zoom_, entities_, polylines_}) bar->show();
     show();

@@ -26,6 +26,9 @@ public:
     // Paints the whole plan again and shows what the drawing pass had to report.
     void redraw();
     void showWithToolbars();
+    // The display toggle buttons and the text height box as a restored window state has them.
+    void showToggles(const DisplayToggles& toggles);
+    void showLabelHeight(int height);
     // Hides the window with its toolbars, floating ones too.
     void hideWithToolbars();
 
