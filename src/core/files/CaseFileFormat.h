@@ -2,6 +2,7 @@
 // The records of the case file, each laid out once as a list of fields. The same list drives
 // the writer, the reader and the size check, so the three cannot drift apart.
 #include "files/ByteIO.h"
+#include "files/RecordFields.h"
 #include "model/CaseData.h"
 
 #include <cstddef>
@@ -84,7 +85,7 @@ template <class Io, class R> constexpr void legendFields(Io& io, R& g) {
     io.text(g.fontName);
     io.reserved(3);
     io.i32(g.fontHeight);
-    io.u8(g.fontStyle);
+    io.byte(g.fontStyle);
     io.reserved(3);
     io.u32(g.fontColour);
     io.i32(g.left);
@@ -92,56 +93,6 @@ template <class Io, class R> constexpr void legendFields(Io& io, R& g) {
     io.flag(g.boxed);
     io.flag(g.visible);
     io.reserved(2);
-}
-
-// Field visitors over the byte helpers.
-class FieldWriter {
-  public:
-    explicit FieldWriter(ByteWriter& w) : w_(w) {}
-    void i32(std::int32_t v) { w_.i32(v); }
-    void u32(std::uint32_t v) { w_.u32(v); }
-    void u8(std::uint8_t v) { w_.byte(v); }
-    void f64(double v) { w_.f64(v); }
-    void flag(bool v) { w_.flag(v); }
-    template <std::size_t N> void text(const ShortString<N>& s) { w_.shortString(s); }
-    void reserved(std::size_t n) { w_.zeros(n); }
-
-  private:
-    ByteWriter& w_;
-};
-
-class FieldReader {
-  public:
-    explicit FieldReader(ByteReader& r) : r_(r) {}
-    void i32(std::int32_t& v) { v = r_.i32(); }
-    void u32(std::uint32_t& v) { v = r_.u32(); }
-    void u8(std::uint8_t& v) { v = r_.byte(); }
-    void f64(double& v) { v = r_.f64(); }
-    void flag(bool& v) { v = r_.flag(); }
-    template <std::size_t N> void text(ShortString<N>& s) { r_.shortStringInto(s); }
-    void reserved(std::size_t n) { r_.skip(n); }
-
-  private:
-    ByteReader& r_;
-};
-
-class FieldCounter {
-  public:
-    constexpr void i32(const std::int32_t&) { n += 4; }
-    constexpr void u32(const std::uint32_t&) { n += 4; }
-    constexpr void u8(const std::uint8_t&) { n += 1; }
-    constexpr void f64(const double&) { n += 8; }
-    constexpr void flag(const bool&) { n += 1; }
-    template <std::size_t N> constexpr void text(const ShortString<N>&) { n += N + 1; }
-    constexpr void reserved(std::size_t k) { n += k; }
-    std::size_t n = 0;
-};
-
-template <class R, class Fields> constexpr std::size_t recordSize(Fields fields) {
-    FieldCounter c;
-    R r{};
-    fields(c, r);
-    return c.n;
 }
 
 } // namespace zorvane::casefile
