@@ -4,6 +4,7 @@
 #include "app/OptionFileLocations.h"
 #include "app/Prompts.h"
 #include "app/SettingsStore.h"
+#include "model/ImportOptions.h"
 #include "model/ProgramOptions.h"
 
 #include <QUrl>
@@ -24,6 +25,8 @@ struct AppContext {
     std::function<std::string()> today;
     // Where each option file is read from and written to.
     OptionFileLocations optionFiles;
+    // How the coordinate imports read their files (impop.ini).
+    ImportOptions importOptions{};
 
     // Runs one command. An error that escapes it is shown in the error box, the command ends
     // where it stands and the program goes on. False when it ended that way.

@@ -9,6 +9,7 @@
 namespace zorvane::ui {
 
 class CaseCommands;
+class CoordinateCommands;
 class DrawingWindow;
 class EditCommands;
 class EntryController;
@@ -29,6 +30,7 @@ class AppShell {
     EntryController& entry() { return *entry_; }
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
+    CoordinateCommands& coordinates() { return *coordinates_; }
 
     // The main window's Show/Hide button.
     void toggleDrawing();
@@ -47,6 +49,7 @@ class AppShell {
     EntryController* entry_ = nullptr;
     EditCommands* edit_ = nullptr;
     HelpCommands* help_ = nullptr;
+    CoordinateCommands* coordinates_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;
