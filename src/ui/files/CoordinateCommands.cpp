@@ -157,6 +157,7 @@ bool CoordinateCommands::importFile(CaseMode kind) {
 void CoordinateCommands::showImportErrors(const std::vector<std::string>& errors) {
     errorsWindow_->setErrors(errors);
     errorsWindow_->exec();
+    errorsWindow_->setErrors({}); // the list of a large file is not kept once read
 }
 
 bool CoordinateCommands::exportFile(CaseMode kind) {

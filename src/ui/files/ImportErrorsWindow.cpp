@@ -49,10 +49,16 @@ ImportErrorsWindow::ImportErrorsWindow(QWidget* parent) : QDialog(parent) {
 }
 
 void ImportErrorsWindow::setErrors(const std::vector<std::string>& entries) {
-    QStringList lines;
-    lines.reserve(static_cast<qsizetype>(entries.size()));
-    for (const std::string& entry : entries) lines << fromCp1252(entry);
-    list_->setPlainText(lines.join('\n'));
+    // Built in one buffer: a hostile file can leave a hundred megabytes of rejected lines.
+    std::size_t size = 0;
+    for (const std::string& entry : entries) size += entry.size() + 1;
+    QString text;
+    text.reserve(static_cast<qsizetype>(size));
+    for (const std::string& entry : entries) {
+        if (!text.isEmpty()) text += '\n';
+        text += fromCp1252(entry);
+    }
+    list_->setPlainText(text);
 }
 
 void ImportErrorsWindow::showEvent(QShowEvent* event) {
