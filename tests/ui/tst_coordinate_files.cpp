@@ -89,6 +89,8 @@ class CoordinateFilesTest : public QObject {
 
     // Every test starts from the options shipped with the program.
     static void shippedOptions(UiHarness& h) {
+        for (const char* name : {kImportOptionsFileName, kExportOptionsFileName})
+            fs::remove_all(h.context.optionFiles.locate(name).writeTo);
         saveImportOptions(h.context.optionFiles.locate(kImportOptionsFileName).writeTo, {});
         saveExportOptions(h.context.optionFiles.locate(kExportOptionsFileName).writeTo, {});
     }
@@ -372,6 +374,37 @@ class CoordinateFilesTest : public QObject {
         coords(h).showImportOptions();
         QCOMPARE(h.prompts.texts("information").size(), std::size_t(1));
         QVERIFY(h.prompts.texts("information")[0].find("impop.ini") != std::string::npos);
+        QCOMPARE(h.context.importOptions, ImportOptions{});
+    }
+
+    void aFailedWriteKeepsTheWindowOpenAndTheOptions() {
+        UiHarness h;
+        shippedOptions(h);
+        for (const char* name : {kImportOptionsFileName, kExportOptionsFileName}) {
+            fs::remove(optionFile(h, name));
+            fs::create_directories(optionFile(h, name) / "in the way");
+        }
+        h.show();
+        auto* imports = coords(h).importOptionsWindow();
+        auto* exports = coords(h).exportOptionsWindow();
+        bool importStayed = false, exportStayed = false;
+        whenShown(imports, [&] {
+            imports->findChild<QLineEdit*>("Edit2")->setText("7");
+            imports->findChild<QPushButton*>("ok")->click();
+            importStayed = imports->isVisible();
+        });
+        coords(h).showImportOptions();
+        whenShown(exports, [&] {
+            exports->findChild<QCheckBox*>("expn")->click();
+            exports->findChild<QPushButton*>("ok")->click();
+            exportStayed = exports->isVisible();
+        });
+        coords(h).showExportOptions();
+        shippedOptions(h);
+
+        QVERIFY(importStayed);
+        QVERIFY(exportStayed);
+        QCOMPARE(h.prompts.errors().size(), std::size_t(2));
         QCOMPARE(h.context.importOptions, ImportOptions{});
     }
 
