@@ -87,18 +87,18 @@ ImportOptionsWindow::ImportOptionsWindow(QWidget* parent) : QDialog(parent) {
 }
 
 QWidget* ImportOptionsWindow::buildTab(CaseMode mode) {
-    const TabLayout& spec = kTabs[static_cast<std::size_t>(mode)];
+    const TabLayout& shape = kTabs[static_cast<std::size_t>(mode)];
     Tab& t = tab(mode);
     auto* page = new QWidget;
     page->setObjectName(QString("TabSheet%1").arg(static_cast<int>(mode) + 1));
 
     auto* group = new QGroupBox(" Data Order ", page);
     auto* grid = new QGridLayout(group);
-    const int count = static_cast<int>(spec.fields.size());
+    const int count = static_cast<int>(shape.fields.size());
     for (int i = 0; i < count; ++i) {
-        auto* column = edit(group, spec.firstEdit + i, 11, 40);
-        auto* prefix = edit(group, spec.firstEdit + count + i, 10, 90);
-        grid->addWidget(new QLabel(spec.fields[static_cast<std::size_t>(i)], group), i, 0);
+        auto* column = edit(group, shape.firstEdit + i, 11, 40);
+        auto* prefix = edit(group, shape.firstEdit + count + i, 10, 90);
+        grid->addWidget(new QLabel(shape.fields[static_cast<std::size_t>(i)], group), i, 0);
         grid->addWidget(column, i, 1);
         grid->addWidget(new QLabel("Prefix:", group), i, 2);
         grid->addWidget(prefix, i, 3);
@@ -108,9 +108,9 @@ QWidget* ImportOptionsWindow::buildTab(CaseMode mode) {
 
     t.renumber = new QCheckBox("Renumber points from: ", page);
     t.renumber->setObjectName(QString("CheckBox%1").arg(static_cast<int>(mode) + 1));
-    t.renumberFrom = edit(page, spec.numberEdit, 11, 80);
+    t.renumberFrom = edit(page, shape.numberEdit, 11, 80);
     connect(t.renumber, &QCheckBox::toggled, t.renumberFrom, &QWidget::setEnabled);
-    t.separator = edit(page, spec.separatorEdit, 1, 30);
+    t.separator = edit(page, shape.separatorEdit, 1, 30);
 
     auto* renumberRow = new QHBoxLayout;
     renumberRow->addWidget(t.renumber);
