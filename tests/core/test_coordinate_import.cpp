@@ -393,6 +393,24 @@ TEST(CoordinateImport, ProgressRisesToTheEndAndCanCancel) {
     EXPECT_EQ(calls, 5); // not asked again once it said stop
 }
 
+TEST(CoordinateImport, AFileTooLargeIsRefusedBeforeItIsRead) {
+    testing::TempDir dir;
+    const fs::path huge = dir / "huge.zvx";
+    writeFile(huge, "1,2,3,4,Tree\n");
+    fs::resize_file(huge, kMaxCoordinateFileSize + 1); // sparse: costs no disk
+    int asked = 0;
+    const auto count = [&](double) { return ++asked > 0; };
+    try {
+        (void)importCoordinateFile(huge, CaseMode::Xyz, {}, {}, '.', count);
+        ADD_FAILURE();
+    } catch (const CoordinateFileError& e) {
+        EXPECT_NE(std::string(e.what()).find("is too large to import (more than 1024 MB)"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_EQ(asked, 0); // not a byte read
+}
+
 TEST(CoordinateImport, FilesThatCannotBeReadAreRefusedWithTheReason) {
     testing::TempDir dir;
     fs::create_directory(dir / "folder.zvx");

@@ -317,6 +317,14 @@ importCoordinateText(std::string_view bytes, CaseMode kind, const ImportOptions&
     }
 }
 
+namespace {
+CoordinateFileError tooLarge(const std::filesystem::path& path) {
+    return CoordinateFileError("The file \"" + path.string() +
+                               "\" is too large to import (more than " +
+                               std::to_string(kMaxCoordinateFileSize >> 20) + " MB).");
+}
+} // namespace
+
 std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& path, CaseMode kind,
                                                  const ImportOptions& options,
                                                  const ProgramOptions& program,
@@ -324,6 +332,11 @@ std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& pa
                                                  const ProgressCallback& progress) {
     // Reading is quick next to parsing: it takes the first tenth of the bar.
     constexpr double kReadShare = 0.1;
+    // A file that says it is too large is refused before a gigabyte is read for nothing; the
+    // read below still stops one that grows past the limit meanwhile.
+    std::error_code sizeError;
+    const auto reported = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && reported > kMaxCoordinateFileSize) throw tooLarge(path);
     std::optional<std::string> bytes;
     try {
         bytes = readFileStart(path, kMaxCoordinateFileSize + 1, progress, 0, kReadShare);
@@ -331,10 +344,7 @@ std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& pa
         throw CoordinateFileError(e.what());
     }
     if (!bytes) return std::nullopt;
-    if (bytes->size() > kMaxCoordinateFileSize)
-        throw CoordinateFileError("The file \"" + path.string() +
-                                  "\" is too large to import (more than " +
-                                  std::to_string(kMaxCoordinateFileSize >> 20) + " MB).");
+    if (bytes->size() > kMaxCoordinateFileSize) throw tooLarge(path);
     return importCoordinateText(*bytes, kind, options, program, decimalSeparator, progress,
                                 kReadShare, 1);
 }

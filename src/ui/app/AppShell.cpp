@@ -6,6 +6,7 @@
 #include "ui/app/HelpCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/files/ProgramOptionsCommands.h"
+#include "ui/files/CoordinateCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/PolylinesWindow.h"
 
@@ -30,6 +31,8 @@ AppShell::AppShell(AppContext& context)
     entry_ = new EntryController(ctx_, doc_, *main_);
     edit_ = new EditCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
     programOptions_ = new ProgramOptionsCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
+    coordinates_ =
+        new CoordinateCommands(ctx_, doc_, *main_, *cases_, [this] { help_->showHelp(); });
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });
@@ -53,7 +56,9 @@ AppShell::AppShell(AppContext& context)
 AppShell::~AppShell() = default;
 
 void AppShell::start() {
-    const std::vector<std::string> reset = programOptions_->loadAtStart();
+    std::vector<std::string> reset;
+    if (std::string imports = coordinates_->readImportOptions(); !imports.empty()) reset.push_back(imports);
+    for (std::string& sentence : programOptions_->loadAtStart()) reset.push_back(std::move(sentence));
     const ProgramOptions& o = ctx_.options;
     doc_.setNorthArrow({10, 5});
     // The label font follows the options whatever the windows' state says.

@@ -9,6 +9,7 @@
 namespace zorvane::ui {
 
 class CaseCommands;
+class CoordinateCommands;
 class DrawingWindow;
 class EditCommands;
 class EntryController;
@@ -30,6 +31,7 @@ class AppShell {
     EntryController& entry() { return *entry_; }
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
+    CoordinateCommands& coordinates() { return *coordinates_; }
 
     ProgramOptionsCommands& programOptions() { return *programOptions_; }
 
@@ -59,6 +61,7 @@ class AppShell {
     EditCommands* edit_ = nullptr;
     HelpCommands* help_ = nullptr;
     ProgramOptionsCommands* programOptions_ = nullptr;
+    CoordinateCommands* coordinates_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;

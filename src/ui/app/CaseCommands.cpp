@@ -1,6 +1,7 @@
 #include "ui/app/CaseCommands.h"
 
 #include "files/CaseFile.h"
+#include "files/CoordinateFileDialog.h"
 #include "ui/app/MainWindow.h"
 
 #include <QAction>
@@ -10,10 +11,6 @@
 
 namespace zorvane::ui {
 namespace {
-
-constexpr const char* kCaseFileFilter =
-    "XYZ files (*.zvx, *.txt)|*.zvx;*.txt|Polar files (*.zvp, *.txt)|*.zvp;*.txt|NSEW files (*.zvn, *.txt)|"
-    "*.zvn;*.txt|Text files (*.txt)|*.txt|Zorvane files (*.zvr)|*.zvr|All files (*.*)|*.*";
 
 bool isCaseFile(const QUrl& url) {
     return url.isLocalFile() && url.toLocalFile().endsWith(".zvr", Qt::CaseInsensitive);
@@ -68,7 +65,7 @@ FileDialogRequest CaseCommands::caseFileDialog(const char* title, bool saving) c
     FileDialogRequest r;
     r.title = title;
     r.filter = kCaseFileFilter;
-    if (saving) r.filter += "|DXF Files (*.dxf)|*.dxf";
+    if (saving) r.filter += kSaveDialogExtraEntry;
     r.filterIndex = 5;
     r.defaultExtension = "zvr";
     r.initialFolder = caseFolder_.toStdString();

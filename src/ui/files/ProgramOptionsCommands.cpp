@@ -1,6 +1,5 @@
 #include "ui/files/ProgramOptionsCommands.h"
 
-#include "files/ImportOptionsFile.h"
 #include "files/ProgramOptionsFile.h"
 #include "ui/app/MainWindow.h"
 #include "ui/files/ProgramOptionsDialog.h"
@@ -24,9 +23,6 @@ ProgramOptionsCommands::ProgramOptionsCommands(AppContext& context, CaseDocument
 
 std::vector<std::string> ProgramOptionsCommands::loadAtStart() {
     std::vector<std::string> reset;
-    auto imports = loadImportOptions(ctx_.optionFiles.locate(kImportOptionsFileName).readFrom);
-    ctx_.importOptions = imports.options;
-    if (imports.wasReset()) reset.push_back(imports.resetMessage);
     auto program = loadProgramOptions(ctx_.optionFiles.locate(kProgramOptionsFileName).readFrom);
     ctx_.options = program.options;
     if (program.wasReset()) reset.push_back(program.resetMessage);

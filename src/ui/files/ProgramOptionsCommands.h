@@ -19,8 +19,8 @@ class ProgramOptionsCommands : public QObject {
     ProgramOptionsCommands(AppContext& context, CaseDocument& document, MainWindow& window,
                            std::function<void()> showHelp);
 
-    // Start-up: impop.ini, then progop.ini, into the program's context and the window's
-    // controls. Returns the sentences about files that could not be used (shown once).
+    // Start-up: progop.ini into the program's context and the window's controls. Returns the
+    // sentences about a file that could not be used (shown once).
     std::vector<std::string> loadAtStart();
     // "Program &Options".
     void showOptions();
