@@ -171,8 +171,10 @@ void CaseDocument::setLegend(const LegendRecord& legend) {
 
 void CaseDocument::setIncident(const IncidentRecord& incident) {
     if (state_.incident == incident) return;
+    const bool was = isClean();
     state_.incident = incident;
-    notify(kIncidentChanged, isClean());
+    history_.noteChange();
+    notify(kIncidentChanged, was);
 }
 
 void CaseDocument::addImage(std::span<const std::uint8_t> bytes) {
@@ -182,10 +184,21 @@ void CaseDocument::addImage(std::span<const std::uint8_t> bytes) {
     notify(kImagesChanged, was);
 }
 
+Outcome CaseDocument::addImages(std::span<const std::string> paths) {
+    const bool was = isClean();
+    Outcome out = addImageFiles(state_.images, paths);
+    if (!out.changed) return out;
+    state_.images.current = 0;
+    history_.noteChange();
+    notify(kImagesChanged, was);
+    return out;
+}
+
 void CaseDocument::removeImage(std::size_t k) {
     if (k >= state_.images.count()) return;
     const bool was = isClean();
     state_.images.remove(k);
+    state_.images.current = imageIndexAfterRemoval(k, state_.images.count());
     history_.noteChange();
     notify(kImagesChanged, was);
 }
@@ -194,6 +207,11 @@ void CaseDocument::showImage(std::size_t k) {
     if (k >= state_.images.count() || state_.images.current == k) return;
     state_.images.current = k;
     notify(kImagesChanged, isClean());
+}
+
+void CaseDocument::browseImage(ImageStep step) {
+    const ImageStore& images = state_.images;
+    showImage(imageIndexAfter(step, images.current, images.count()));
 }
 
 // ---- the plan ---------------------------------------------------------------------------
