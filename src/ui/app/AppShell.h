@@ -8,6 +8,7 @@
 
 namespace zorvane::ui {
 
+class AttachmentCommands;
 class CaseCommands;
 class DrawingWindow;
 class EditCommands;
@@ -29,6 +30,7 @@ class AppShell {
     EntryController& entry() { return *entry_; }
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
+    AttachmentCommands& attachments() { return *attachments_; }
 
     // The main window's Show/Hide button.
     void toggleDrawing();
@@ -47,6 +49,7 @@ class AppShell {
     EntryController* entry_ = nullptr;
     EditCommands* edit_ = nullptr;
     HelpCommands* help_ = nullptr;
+    AttachmentCommands* attachments_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;

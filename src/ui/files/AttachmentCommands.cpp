@@ -1,0 +1,62 @@
+#include "ui/files/AttachmentCommands.h"
+
+#include "ui/app/MainWindow.h"
+#include "ui/files/ImagesWindow.h"
+#include "ui/files/IncidentDialog.h"
+#include "ui/view/DrawingWindow.h"
+
+#include <QScreen>
+#include <QToolButton>
+
+namespace zorvane::ui {
+
+AttachmentCommands::AttachmentCommands(const AppContext& context, CaseDocument& document,
+                                       MainWindow& window, DrawingWindow& drawing,
+                                       std::function<void()> showHelp)
+    : QObject(&window), ctx_(context), doc_(document), window_(window), drawing_(drawing),
+      incident_(new IncidentDialog(&window)),
+      images_(new ImagesWindow(context, document, &window)) {
+    connect(incident_, &IncidentDialog::helpRequested, this,
+            [help = std::move(showHelp)] { help(); });
+    connect(window_.incidentButton(), &QToolButton::clicked, this,
+            ctx_.guarded([this] { editIncident(); }));
+    connect(&drawing_, &DrawingWindow::imagesRequested, this,
+            ctx_.guarded([this] { showImages(); }));
+    window_.incidentButton()->setEnabled(doc_.started());
+    observer_ = doc_.observe([this](unsigned changes) {
+        if (changes & kCaseReplaced) window_.incidentButton()->setEnabled(doc_.started());
+    });
+}
+
+AttachmentCommands::~AttachmentCommands() {
+    doc_.forget(observer_);
+}
+
+bool AttachmentCommands::editIncident() {
+    if (!doc_.started()) return false;
+    // What the case holds, not what a cancelled visit left in the fields.
+    incident_->load(doc_.state().incident);
+    if (incident_->exec() != QDialog::Accepted) return false;
+    doc_.setIncident(incident_->record());
+    return true;
+}
+
+void AttachmentCommands::showImages() {
+    if (!images_->placed()) { // the first time beside the drawing, not over it
+        const QRect drawing = drawing_.frameGeometry();
+        QRect frame(drawing.topRight() + QPoint(8, 160), images_->placement().size());
+        if (const QScreen* screen = drawing_.screen()) { // and on the desktop
+            const QRect desktop = screen->availableGeometry();
+            frame.moveRight(std::min(frame.right(), desktop.right()));
+            frame.moveBottom(std::min(frame.bottom(), desktop.bottom()));
+            frame.moveTopLeft(QPoint(std::max(frame.left(), desktop.left()),
+                                     std::max(frame.top(), desktop.top())));
+        }
+        images_->setPlacement(frame);
+    }
+    images_->show();
+    images_->raise();
+    images_->activateWindow();
+}
+
+} // namespace zorvane::ui
