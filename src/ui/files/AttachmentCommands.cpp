@@ -13,14 +13,14 @@ namespace zorvane::ui {
 AttachmentCommands::AttachmentCommands(const AppContext& context, CaseDocument& document,
                                        MainWindow& window, DrawingWindow& drawing,
                                        std::function<void()> showHelp)
-    : QObject(&window), ctx_(context), doc_(document), window_(window), drawing_(drawing),
+    : QObject(&window), ctx_(context), doc_(document), window_(window),
       incident_(new IncidentDialog(&window)),
       images_(new ImagesWindow(context, document, &window)) {
     connect(incident_, &IncidentDialog::helpRequested, this,
             [help = std::move(showHelp)] { help(); });
     connect(window_.incidentButton(), &QToolButton::clicked, this,
             ctx_.guarded([this] { editIncident(); }));
-    connect(&drawing_, &DrawingWindow::imagesRequested, this,
+    connect(&drawing, &DrawingWindow::imagesRequested, this,
             ctx_.guarded([this] { showImages(); }));
     window_.incidentButton()->setEnabled(doc_.started());
     observer_ = doc_.observe([this](unsigned changes) {
@@ -42,21 +42,26 @@ bool AttachmentCommands::editIncident() {
 }
 
 void AttachmentCommands::showImages() {
-    if (!images_->placed()) { // the first time beside the drawing, not over it
-        const QRect drawing = drawing_.frameGeometry();
-        QRect frame(drawing.topRight() + QPoint(8, 160), images_->placement().size());
-        if (const QScreen* screen = drawing_.screen()) { // and on the desktop
-            const QRect desktop = screen->availableGeometry();
-            frame.moveRight(std::min(frame.right(), desktop.right()));
-            frame.moveBottom(std::min(frame.bottom(), desktop.bottom()));
-            frame.moveTopLeft(QPoint(std::max(frame.left(), desktop.left()),
-                                     std::max(frame.top(), desktop.top())));
-        }
-        images_->setPlacement(frame);
-    }
+    const bool first = !images_->placed();
+    if (first) // beside the main window, where it covers neither the plan nor the data
+        images_->setPlacement(
+            QRect(window_.frameGeometry().topRight() + QPoint(8, 0), images_->placement().size()));
     images_->show();
+    if (first) keepOnDesktop(images_);
     images_->raise();
     images_->activateWindow();
+}
+
+void AttachmentCommands::keepOnDesktop(QWidget* w) {
+    const QScreen* screen = w->screen();
+    if (!screen) return;
+    const QRect desktop = screen->availableGeometry();
+    QRect frame = w->frameGeometry();
+    frame.moveRight(std::min(frame.right(), desktop.right()));
+    frame.moveBottom(std::min(frame.bottom(), desktop.bottom()));
+    frame.moveLeft(std::max(frame.left(), desktop.left()));
+    frame.moveTop(std::max(frame.top(), desktop.top()));
+    w->move(frame.topLeft());
 }
 
 } // namespace zorvane::ui

@@ -24,17 +24,18 @@ class AttachmentCommands : public QObject {
     // The incident window, filled from the case's record; "Ok" stores what it holds. True
     // after "Ok".
     bool editIncident();
-    // Shows the images window (beside the drawing the first time) and brings it forward.
+    // Shows the images window (beside the main window the first time) and brings it forward.
     void showImages();
 
     IncidentDialog* incidentDialog() const { return incident_; }
     ImagesWindow* imagesWindow() const { return images_; }
 
   private:
+    static void keepOnDesktop(QWidget* w);
+
     const AppContext& ctx_;
     CaseDocument& doc_;
     MainWindow& window_;
-    DrawingWindow& drawing_;
     IncidentDialog* incident_;
     ImagesWindow* images_;
     int observer_ = 0;

@@ -158,6 +158,7 @@ void ImagesWindow::addImages() {
     request.defaultExtension = "jpg";
     request.initialFolder = folder_;
     const std::vector<std::string> paths = ctx_.prompts.openFiles(request);
+    activateWindow(); // the dialog gave the focus back to the main window
     if (paths.empty()) return;
     folder_ = QFileInfo(QString::fromStdString(paths.front())).absolutePath().toStdString();
     const Outcome out = doc_.addImages(paths);
