@@ -35,29 +35,6 @@ struct Photos : ::testing::Test {
     }
 };
 
-TEST_F(Photos, AddingThreeFilesStoresTheirBytesAtTheirOffsetsAndShowsTheFirst) {
-    const std::vector<std::string> paths = {file("a.jpg", 5), file("b.jpeg", 0), file("c.jpg", 11)};
-    const Outcome out = doc.addImages(paths);
-    EXPECT_TRUE(out.changed);
-    EXPECT_FALSE(out.failed());
-    EXPECT_EQ(out.row, 3);
-    const ImageStore& images = doc.state().images;
-    EXPECT_EQ(images.offsets(), (std::vector<std::int32_t>{0, 4 + 5, 8 + 5 + 0}));
-    EXPECT_EQ(images.buffer().size(), 12u + 5 + 11);
-    EXPECT_EQ(Bytes(images.buffer().begin(), images.buffer().begin() + 4), (Bytes{5, 0, 0, 0}));
-    EXPECT_EQ(image(2).size(), 11u);
-    EXPECT_EQ(image(2)[1], 7 + 11);
-    EXPECT_EQ(images.current, 0u);
-    EXPECT_FALSE(doc.isClean());
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0], kImagesChanged | kCleanChanged);
-
-    doc.browseImage(ImageStep::Last);
-    doc.addImages(std::vector<std::string>{file("d.jpg", 3)});
-    EXPECT_EQ(doc.state().images.offsets().back(), 12 + 5 + 11);
-    EXPECT_EQ(doc.state().images.current, 0u); // back to the first image
-}
-
 TEST_F(Photos, AFileThatCannotBeReadEndsTheListKeepingTheFilesBeforeIt) {
     const std::string missing = (dir / "missing.jpg").string();
     struct Case {
@@ -132,20 +109,6 @@ TEST_F(Photos, DeletingShowsThePreviousImageOrTheNewFirstOne) {
         EXPECT_EQ(images.buffer().size(), static_cast<std::size_t>(at));
         EXPECT_FALSE(doc.isClean());
     }
-}
-
-TEST_F(Photos, ChangingTheIncidentDescriptionIsAnUnsavedChange) {
-    IncidentRecord incident = doc.state().incident;
-    doc.setIncident(incident); // the same record: nothing happens
-    EXPECT_TRUE(told.empty());
-    EXPECT_TRUE(doc.isClean());
-    incident.place = "Main Street";
-    doc.setIncident(incident);
-    EXPECT_FALSE(doc.isClean());
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_EQ(told[0], kIncidentChanged | kCleanChanged);
-    EXPECT_EQ(doc.state().incident.place.view(), "Main Street");
-    EXPECT_FALSE(doc.canUndo()); // not part of the undo history
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "case/CaseDocument.h"
 #include "case/IncidentEditing.h"
 #include "text/DateText.h"
 #include "text/MaskedText.h"
@@ -77,17 +76,6 @@ TEST(IncidentFields, RecordsFromElsewhereFillTheFields) {
     EXPECT_EQ(f.date, " 5/ 6/2024");
     EXPECT_EQ(f.hour, " 0:00");
     EXPECT_EQ(f.circumstances, "a\nb\nc\nd");
-}
-
-TEST(IncidentFields, ANewCaseGetsTodayMidnightAndEmptyTexts) {
-    CaseDocument doc;
-    doc.startNew(CaseMode::Polar, ProgramOptions{}, "01/02/2026");
-    IncidentRecord changed = doc.state().incident;
-    changed.name1 = "Someone";
-    doc.setIncident(changed);
-    doc.startNew(CaseMode::Xyz, ProgramOptions{}, "03/07/2026");
-    EXPECT_EQ(incidentFields(doc.state().incident),
-              (IncidentFields{"03/07/2026", "00:00", "", "", "", ""}));
 }
 
 } // namespace
