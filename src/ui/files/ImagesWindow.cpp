@@ -38,6 +38,27 @@ ImagesWindow::ImagesWindow(const AppContext& context, CaseDocument& doc, QWidget
     setObjectName("TForm7");
     setWindowTitle(" Images ");
 
+    buildButtons();
+    display_ = new ImageDisplay(this);
+    status_ = new QStatusBar(this);
+    status_->setObjectName("StatusBar2");
+    status_->setSizeGripEnabled(true);
+    size_ = new QLabel(status_);
+    status_->addWidget(size_, 1);
+
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(kMinWidth, kMinHeight);
+    resize(360, 340);
+    layoutDisplay();
+    updateButtons();
+    observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
+}
+
+ImagesWindow::~ImagesWindow() {
+    doc_.forget(observer_);
+}
+
+void ImagesWindow::buildButtons() {
     row_ = new QWidget(this);
     auto* buttons = new QHBoxLayout(row_);
     buttons->setContentsMargins(4, 2, 4, 2);
@@ -72,24 +93,6 @@ ImagesWindow::ImagesWindow(const AppContext& context, CaseDocument& doc, QWidget
                 ctx_.guarded([this, step = steps[i]] { browse(step); }));
     connect(button("SpeedButton6"), &QToolButton::clicked, this,
             ctx_.guarded([this] { deleteCurrent(); }));
-
-    display_ = new ImageDisplay(this);
-    status_ = new QStatusBar(this);
-    status_->setObjectName("StatusBar2");
-    status_->setSizeGripEnabled(true);
-    size_ = new QLabel(status_);
-    status_->addWidget(size_, 1);
-
-    setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(kMinWidth, kMinHeight);
-    resize(360, 340);
-    layoutDisplay();
-    updateButtons();
-    observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
-}
-
-ImagesWindow::~ImagesWindow() {
-    doc_.forget(observer_);
 }
 
 QToolButton* ImagesWindow::addButton(const char* name, const QString& text, const QString& hint) {

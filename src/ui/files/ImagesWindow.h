@@ -57,6 +57,7 @@ class ImagesWindow : public QWidget {
         QString error;
     };
 
+    void buildButtons();
     QToolButton* addButton(const char* name, const QString& text, const QString& hint);
     bool browseKey(const QKeyEvent* event);
     void layoutDisplay();
