@@ -184,6 +184,12 @@ TEST(JpegDecoder, DecodesAtTheChosenScale) {
         EXPECT_EQ(r.image.height, c.height);
         EXPECT_TRUE(near(r.image, r.image.width / 2, r.image.height / 2, {90, 120, 200}));
     }
+    // A display that changes size: the first decode tells the scale of the next, turned or not.
+    const JpegResult small = decodeJpeg(portrait, {75, 100});
+    EXPECT_EQ(jpegScaleFor(small, {75, 100}), 1);
+    EXPECT_EQ(jpegScaleFor(small, {100, 75}), 2);
+    EXPECT_EQ(jpegScaleFor(small, {600, 800}), 8);
+    EXPECT_EQ(jpegScaleFor(small, {.displayWidth = 100, .displayHeight = 75, .upright = false}), 1);
 }
 
 TEST(JpegDecoder, ShowsGreyCmykAndProgressivePictures) {

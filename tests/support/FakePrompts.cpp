@@ -42,6 +42,16 @@ std::optional<std::string> FakePrompts::saveFile(const FileDialogRequest& reques
     return nextFile(fileAnswers, "save");
 }
 
+std::vector<std::string> FakePrompts::openFiles(const FileDialogRequest& request) {
+    shown.push_back({"open files", request.title, request});
+    if (whileOpen) whileOpen();
+    if (fileListAnswers.empty())
+        throw std::logic_error("unexpected open files dialog: no answer scripted");
+    auto a = std::move(fileListAnswers.front());
+    fileListAnswers.pop_front();
+    return a;
+}
+
 std::vector<std::string> FakePrompts::texts(const std::string& kind) const {
     std::vector<std::string> out;
     for (const auto& s : shown)

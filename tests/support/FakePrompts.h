@@ -14,7 +14,7 @@ namespace zorvane::testing {
 class FakePrompts : public Prompts {
 public:
     struct Shown {
-        std::string kind; // "error", "information", "save?", "open", "save"
+        std::string kind; // "error", "information", "save?", "open", "open files", "save"
         std::string text; // message, or the dialog title
         FileDialogRequest request;
     };
@@ -22,6 +22,8 @@ public:
     // Answers, used in order.
     std::deque<SaveAnswer> saveAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    // For the dialogs that take several files; an empty list is Cancel.
+    std::deque<std::vector<std::string>> fileListAnswers;
 
     std::vector<Shown> shown;
     // Runs while any box or dialog is "open": a test can stand in for the user there (press a
@@ -33,6 +35,7 @@ public:
     SaveAnswer askSaveChanges() override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    std::vector<std::string> openFiles(const FileDialogRequest& request) override;
 
     // Messages of one kind, in order.
     std::vector<std::string> texts(const std::string& kind) const;

@@ -84,6 +84,17 @@ class ShellGuardsTest : public QObject {
         QVERIFY(h.window->isVisible());
     }
 
+    void aTypedCaseNameIsNotLostWithoutAsking() {
+        UiHarness h;
+        h.show();
+        h.cases().newCase(CaseMode::Xyz);
+        QTest::keyClicks(h.window->caseNameField(), "A7 crossing");
+        h.prompts.saveAnswers = {SaveAnswer::Cancel};
+        QVERIFY(!h.cases().quit());
+        QCOMPARE(h.prompts.texts("save?").size(), std::size_t(1));
+        QCOMPARE(h.state().caseName, std::string("A7 crossing"));
+    }
+
     void theMainWindowCanBeMinimisedButNotMaximised() {
         UiHarness h;
         const Qt::WindowFlags flags = h.window->windowFlags();

@@ -30,6 +30,9 @@ public:
     // Chosen file names; nothing when cancelled.
     virtual std::optional<std::string> openFile(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFile(const FileDialogRequest& request) = 0;
+    // An open dialog that takes several files: their names in the dialog's order, none when
+    // cancelled.
+    virtual std::vector<std::string> openFiles(const FileDialogRequest& request) = 0;
 };
 
 } // namespace zorvane

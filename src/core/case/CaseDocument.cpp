@@ -73,16 +73,22 @@ void CaseDocument::markSaved() {
     notify(0, was);
 }
 
+// The name and description are saved with the case: typing them is a change that quitting
+// must not lose without asking.
 void CaseDocument::setCaseName(std::string text) {
     if (state_.caseName == text) return;
+    const bool was = isClean();
     state_.caseName = std::move(text);
-    notify(kNamesChanged, isClean());
+    history_.noteChange();
+    notify(kNamesChanged, was);
 }
 
 void CaseDocument::setCaseDescription(std::string text) {
     if (state_.caseDescription == text) return;
+    const bool was = isClean();
     state_.caseDescription = std::move(text);
-    notify(kNamesChanged, isClean());
+    history_.noteChange();
+    notify(kNamesChanged, was);
 }
 
 // ---- points -----------------------------------------------------------------------------
@@ -171,8 +177,10 @@ void CaseDocument::setLegend(const LegendRecord& legend) {
 
 void CaseDocument::setIncident(const IncidentRecord& incident) {
     if (state_.incident == incident) return;
+    const bool was = isClean();
     state_.incident = incident;
-    notify(kIncidentChanged, isClean());
+    history_.noteChange();
+    notify(kIncidentChanged, was);
 }
 
 void CaseDocument::addImage(std::span<const std::uint8_t> bytes) {
@@ -182,10 +190,21 @@ void CaseDocument::addImage(std::span<const std::uint8_t> bytes) {
     notify(kImagesChanged, was);
 }
 
+Outcome CaseDocument::addImages(std::span<const std::string> paths) {
+    const bool was = isClean();
+    Outcome out = addImageFiles(state_.images, paths);
+    if (!out.changed) return out;
+    state_.images.current = 0;
+    history_.noteChange();
+    notify(kImagesChanged, was);
+    return out;
+}
+
 void CaseDocument::removeImage(std::size_t k) {
     if (k >= state_.images.count()) return;
     const bool was = isClean();
     state_.images.remove(k);
+    state_.images.current = imageIndexAfterRemoval(k, state_.images.count());
     history_.noteChange();
     notify(kImagesChanged, was);
 }
@@ -194,6 +213,11 @@ void CaseDocument::showImage(std::size_t k) {
     if (k >= state_.images.count() || state_.images.current == k) return;
     state_.images.current = k;
     notify(kImagesChanged, isClean());
+}
+
+void CaseDocument::browseImage(ImageStep step) {
+    const ImageStore& images = state_.images;
+    showImage(imageIndexAfter(step, images.current, images.count()));
 }
 
 // ---- the plan ---------------------------------------------------------------------------

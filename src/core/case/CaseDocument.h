@@ -2,6 +2,7 @@
 // The open case as one object: its state, its plan view, its undo history and whether it has
 // unsaved changes. Windows read it and ask it to do things; every change is announced to the
 // observers once per command, with what changed, and they refresh themselves from it.
+#include "case/CaseImages.h"
 #include "case/CaseState.h"
 #include "case/Outcome.h"
 #include "case/PointEntry.h"
@@ -95,10 +96,16 @@ class CaseDocument {
 
     // Attachments.
     void setLegend(const LegendRecord& legend);
+    // A changed incident description is an unsaved change: quitting asks to save it.
     void setIncident(const IncidentRecord& incident);
     void addImage(std::span<const std::uint8_t> jpegFileBytes);
+    // "Add": the files in order, then image 0 is current. The first file that cannot be read
+    // ends the list with its message; the files before it stay and count as a change.
+    Outcome addImages(std::span<const std::string> paths);
+    // Deletes image k; the one before it (or the new first one) becomes current.
     void removeImage(std::size_t k);
     void showImage(std::size_t k);
+    void browseImage(ImageStep step);
 
     // The plan.
     void setSurfaceSize(int width, int height);

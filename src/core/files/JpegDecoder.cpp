@@ -164,10 +164,7 @@ bool decodeInto(Decompressor& d, std::span<const std::uint8_t> bytes, const Jpeg
 
     const bool cmyk = isCmyk(cinfo.jpeg_color_space);
     cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
-    const bool turned = request.upright && orientationSwapsAxes(out.orientation);
-    out.scaleEighths = jpegScaleEighths(out.storedWidth, out.storedHeight,
-                                        turned ? request.displayHeight : request.displayWidth,
-                                        turned ? request.displayWidth : request.displayHeight);
+    out.scaleEighths = jpegScaleFor(out, request);
     cinfo.scale_num = static_cast<unsigned>(out.scaleEighths);
     cinfo.scale_denom = 8;
     jpeg_start_decompress(&cinfo);
@@ -203,6 +200,13 @@ int jpegScaleEighths(int storedWidth, int storedHeight, int wantWidth, int wantH
     for (int n = 1; n < 8; ++n)
         if (scaled(storedWidth, n) >= wantWidth && scaled(storedHeight, n) >= wantHeight) return n;
     return 8;
+}
+
+int jpegScaleFor(const JpegResult& decoded, const JpegRequest& request) {
+    const bool turned = request.upright && orientationSwapsAxes(decoded.orientation);
+    return jpegScaleEighths(decoded.storedWidth, decoded.storedHeight,
+                            turned ? request.displayHeight : request.displayWidth,
+                            turned ? request.displayWidth : request.displayHeight);
 }
 
 JpegResult decodeJpeg(std::span<const std::uint8_t> bytes, const JpegRequest& request) {

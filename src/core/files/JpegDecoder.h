@@ -43,4 +43,9 @@ JpegResult decodeJpeg(std::span<const std::uint8_t> bytes, const JpegRequest& re
 // full size does not, or when nothing is wanted.
 int jpegScaleEighths(int storedWidth, int storedHeight, int wantWidth, int wantHeight);
 
+// The scale `request` would decode at, for a picture whose stored size and orientation an
+// earlier decode (`decoded`) found: a display that changes size needs a new decode only when
+// this differs from decoded.scaleEighths.
+int jpegScaleFor(const JpegResult& decoded, const JpegRequest& request);
+
 } // namespace zorvane

@@ -35,6 +35,9 @@ public:
     // The bytes of image k (without the length prefix).
     std::span<const std::uint8_t> image(std::size_t k) const;
 
+    // Where each entry starts in the buffer, in image order.
+    const std::vector<std::int32_t>& offsets() const { return offsets_; }
+
     // The whole store as the case file's image section holds it (without the count).
     const std::vector<std::uint8_t>& buffer() const { return buffer_; }
 

@@ -1,7 +1,10 @@
 #include "ui/app/AppContext.h"
 
+#include "text/DateText.h"
+
 #include <QDate>
 #include <QDesktopServices>
+#include <QLocale>
 #include <exception>
 #include <new>
 
@@ -11,7 +14,11 @@ std::function<bool(const QUrl&)> desktopOpener() {
     return [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
-std::string todayText() { return QDate::currentDate().toString("dd/MM/yyyy").toStdString(); }
+std::string todayText() {
+    const QDate today = QDate::currentDate();
+    return shortDateText(QLocale().dateFormat(QLocale::ShortFormat).toStdString(), today.year(),
+                         today.month(), today.day());
+}
 
 std::string escapedErrorText(const std::exception_ptr& error) {
     try {

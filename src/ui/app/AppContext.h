@@ -21,7 +21,8 @@ struct AppContext {
     ProgramOptions options;
     // Opens a document or web page with the desktop's default application.
     std::function<bool(const QUrl&)> openUrl;
-    // Today's date as the incident record keeps it (dd/mm/yyyy).
+    // Today's date as the incident record keeps it: dd/mm/yyyy, or mm/dd/yyyy where the user's
+    // own dates put the month first.
     std::function<std::string()> today;
     // Where each option file is read from and written to.
     OptionFileLocations optionFiles;

@@ -7,6 +7,8 @@
 #include "ui/app/MainWindow.h"
 #include "ui/files/ProgramOptionsCommands.h"
 #include "ui/files/CoordinateCommands.h"
+#include "ui/files/AttachmentCommands.h"
+#include "ui/files/ImagesWindow.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/PolylinesWindow.h"
 
@@ -33,6 +35,8 @@ AppShell::AppShell(AppContext& context)
     programOptions_ = new ProgramOptionsCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
     coordinates_ =
         new CoordinateCommands(ctx_, doc_, *main_, *cases_, [this] { help_->showHelp(); });
+    attachments_ =
+        new AttachmentCommands(ctx_, doc_, *main_, *drawing_, [this] { help_->showHelp(); });
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });
@@ -89,6 +93,12 @@ void AppShell::restoreWindows(const ProgramOptions& o) {
     }
     polylinesPlaced_ = true;
     polylines_->move(o.polylinesWindow.left, o.polylinesWindow.top); // its size is its own
+    ImagesWindow& images = *attachments_->imagesWindow();
+    const QRect imagesAt(o.imagesWindow.left, o.imagesWindow.top, o.imagesWindow.width, o.imagesWindow.height);
+    if (o.imagesVisible)
+        images.showAt(imagesAt);
+    else
+        images.setPlacement(imagesAt);
     drawing_->showToggles({o.showPoints, o.showNumbers, o.showDescriptions, o.onlyMarked, o.showPolylines,
                            o.showNorthArrow});
     drawing_->showLabelHeight(o.labelHeight);
@@ -109,6 +119,8 @@ void AppShell::snapshotWindows(ProgramOptions& o) {
     }
     o.polylinesVisible = polylines_->isVisible();
     o.polylinesWindow = rectOf(*polylines_);
+    o.imagesVisible = attachments_->imagesWindow()->isVisible();
+    o.imagesWindow = rectOf(*attachments_->imagesWindow());
     const DisplayToggles& t = doc_.view().toggles;
     o.showNumbers = t.showNumbers;
     o.showDescriptions = t.showDescriptions;
@@ -124,6 +136,7 @@ void AppShell::quitting() {
     programOptions_->writeAtQuit();
     drawing_->hideWithToolbars();
     polylines_->hide();
+    attachments_->imagesWindow()->hide();
 }
 
 void AppShell::toggleDrawing() {

@@ -8,6 +8,7 @@
 
 namespace zorvane::ui {
 
+class AttachmentCommands;
 class CaseCommands;
 class CoordinateCommands;
 class DrawingWindow;
@@ -38,6 +39,7 @@ class AppShell {
     // Start-up after the windows exist: the option files read and, when the windows' state is
     // remembered, the windows put back where they were; then the main window shows.
     void start();
+    AttachmentCommands& attachments() { return *attachments_; }
 
     // The main window's Show/Hide button.
     void toggleDrawing();
@@ -62,6 +64,7 @@ class AppShell {
     HelpCommands* help_ = nullptr;
     ProgramOptionsCommands* programOptions_ = nullptr;
     CoordinateCommands* coordinates_ = nullptr;
+    AttachmentCommands* attachments_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;

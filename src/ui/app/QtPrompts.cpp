@@ -50,10 +50,11 @@ void showFilterNames(QFileDialog& dialog, const std::string& filter) {
     for (int i = 0; 2 * i < parts.size() && i < list->count(); ++i) list->setItemText(i, parts[2 * i]);
 }
 
-std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode) {
+QStringList runFileDialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode,
+                          QFileDialog::FileMode files) {
     QFileDialog dialog(parent, QString::fromStdString(r.title), QString::fromStdString(r.initialFolder));
     dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(files);
     // Qt's own dialog, so that the filter list shows the program's texts exactly.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters = qtNameFilters(r.filter);
@@ -61,17 +62,30 @@ std::optional<std::string> runFileDialog(QWidget* parent, const FileDialogReques
     if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
     showFilterNames(dialog, r.filter);
     dialog.setDefaultSuffix(QString::fromStdString(r.defaultExtension));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().first().toStdString();
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles();
+}
+
+std::optional<std::string> firstFile(const QStringList& files) {
+    if (files.isEmpty()) return std::nullopt;
+    return files.first().toStdString();
 }
 } // namespace
 
 std::optional<std::string> QtPrompts::openFile(const FileDialogRequest& r) {
-    return runFileDialog(parent_, r, QFileDialog::AcceptOpen);
+    return firstFile(runFileDialog(parent_, r, QFileDialog::AcceptOpen, QFileDialog::ExistingFile));
 }
 
 std::optional<std::string> QtPrompts::saveFile(const FileDialogRequest& r) {
-    return runFileDialog(parent_, r, QFileDialog::AcceptSave);
+    return firstFile(runFileDialog(parent_, r, QFileDialog::AcceptSave, QFileDialog::AnyFile));
+}
+
+std::vector<std::string> QtPrompts::openFiles(const FileDialogRequest& r) {
+    std::vector<std::string> out;
+    for (const QString& f :
+         runFileDialog(parent_, r, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles))
+        out.push_back(f.toStdString());
+    return out;
 }
 
 } // namespace zorvane::ui

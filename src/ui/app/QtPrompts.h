@@ -18,8 +18,9 @@ public:
     SaveAnswer askSaveChanges() override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    std::vector<std::string> openFiles(const FileDialogRequest& request) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -38,7 +38,8 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
     addButton(standard_, "ToolButton7", "Setup", "Printer Setup", false);
     connect(addButton(standard_, "bdata", "Data", "Show Data window", true), &QToolButton::clicked, this,
             &DrawingWindow::showMainRequested);
-    addButton(standard_, "ToolButton3", "Images", " View Images", false);
+    connect(addButton(standard_, "ToolButton3", "Images", " View Images", true),
+            &QToolButton::clicked, this, &DrawingWindow::imagesRequested);
 
     zoom_ = addToolBar("Zoom");
     zoom_->setObjectName("ToolBar3");

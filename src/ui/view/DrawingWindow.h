@@ -53,6 +53,7 @@ Q_SIGNALS:
     void closedByUser();
     void showMainRequested();
     void polylinesRequested();
+    void imagesRequested();
     void labelHeightChanged(int height);
 
 protected:
