@@ -1,0 +1,56 @@
+#include "view/ExhibitPlan.h"
+
+#include "view/ExhibitSheet.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace zorvane {
+
+std::int32_t sheetUnitsOfPixels(std::int32_t pixels) {
+    const double v = std::round(pixels * kSheetUnitsPerPixel);
+    return static_cast<std::int32_t>(std::clamp<double>(v, std::numeric_limits<std::int32_t>::min(),
+                                                        std::numeric_limits<std::int32_t>::max()));
+}
+
+ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
+                            const ExhibitLayout& layout) {
+    ExhibitPlan e;
+    e.data.mode = data.mode;
+    e.data.units = data.units;
+    e.data.points = data.points; // shares the chunks
+    e.data.polylines = data.polylines;
+    e.data.legend = data.legend;
+    LegendRecord& legend = e.data.legend;
+    legend.left = sheetUnitsOfPixels(legend.left);
+    legend.top = sheetUnitsOfPixels(legend.top);
+    legend.fontHeight = sheetUnitsOfPixels(legend.fontHeight);
+
+    const double k = layout.unitsPerWorld;
+    const double midX = layout.frame.width() / 2.0, midY = layout.frame.height() / 2.0;
+    e.data.screen.reserve(data.points.size());
+    for (const PointRecord& p : data.points) {
+        const WorldPos w = worldPosition(p, data.mode);
+        e.data.screen.push_back(
+            {midX + (w.x - layout.centre.x) * k, midY - (w.y - layout.centre.y) * k});
+    }
+
+    e.view.width = layout.frame.width();
+    e.view.height = layout.frame.height();
+    e.view.toggles = current.toggles;
+    e.view.toggles.showNorthArrow = false;
+    e.view.labelHeight = sheetUnitsOfPixels(current.labelHeight);
+    return e;
+}
+
+RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit, Canvas& sheet,
+                         Canvas& plan) {
+    sheet.fillRect(0, 0, layout.sheet.width, layout.sheet.height, kWhite);
+    RedrawResult result = redrawPlan(exhibit.data, exhibit.view, plan);
+    drawExhibitSheet(layout, sheet);
+    return result;
+}
+
+} // namespace zorvane

@@ -1,0 +1,32 @@
+#pragma once
+// The plan part of an exhibit: the case's points placed at the exhibit's scale in a surface the
+// size of the frame, drawn by the same renderer as the screen's plan. Sizes the screen gives in
+// pixels (labels, legend) are scaled by kSheetUnitsPerPixel so the paper keeps the screen's
+// proportions; the sheet draws its own north arrow, so the plan's is left out.
+#include "model/CaseData.h"
+#include "view/Canvas.h"
+#include "view/ExhibitLayout.h"
+#include "view/PlanRenderer.h"
+#include "view/PlanView.h"
+
+namespace zorvane {
+
+struct ExhibitPlan {
+    CaseData data; // points, polylines, units and the scaled legend; no images
+    PlanView view;
+};
+
+// `current` gives the display toggles and the label height the plan is shown with.
+ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
+                            const ExhibitLayout& layout);
+
+// A length in screen pixels as sheet units, kept within 32 bits.
+std::int32_t sheetUnitsOfPixels(std::int32_t pixels);
+
+// The whole exhibit: the paper cleared, the plan on `plan` (a canvas whose origin is the
+// frame's top-left and which draws nothing outside the frame), then the border, the title
+// block and the north arrow on `sheet`. Returns what the plan's drawing pass reported.
+RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit, Canvas& sheet,
+                         Canvas& plan);
+
+} // namespace zorvane
