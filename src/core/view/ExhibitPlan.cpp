@@ -45,11 +45,11 @@ ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
     return e;
 }
 
-RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit, Canvas& sheet,
-                         Canvas& plan) {
-    sheet.fillRect(0, 0, layout.sheet.width, layout.sheet.height, kWhite);
-    RedrawResult result = redrawPlan(exhibit.data, exhibit.view, plan);
-    drawExhibitSheet(layout, sheet);
+RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit,
+                         ExhibitCanvases& canvases) {
+    canvases.sheet().fillRect(0, 0, layout.sheet.width, layout.sheet.height, kWhite);
+    RedrawResult result = redrawPlan(exhibit.data, exhibit.view, canvases.plan());
+    drawExhibitSheet(layout, canvases.sheet());
     return result;
 }
 

@@ -23,10 +23,19 @@ ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
 // A length in screen pixels as sheet units, kept within 32 bits.
 std::int32_t sheetUnitsOfPixels(std::int32_t pixels);
 
-// The whole exhibit: the paper cleared, the plan on `plan` (a canvas whose origin is the
-// frame's top-left and which draws nothing outside the frame), then the border, the title
-// block and the north arrow on `sheet`. Returns what the plan's drawing pass reported.
-RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit, Canvas& sheet,
-                         Canvas& plan);
+// The two drawing surfaces of an exhibit: the whole sheet, and the plan's frame, whose origin
+// is the frame's top-left and which draws nothing outside the frame. A canvas asked for is
+// used until the other one is asked for.
+class ExhibitCanvases {
+  public:
+    virtual ~ExhibitCanvases() = default;
+    virtual Canvas& sheet() = 0;
+    virtual Canvas& plan() = 0;
+};
+
+// The whole exhibit: the paper cleared, the plan in its frame, then the border, the title block
+// and the north arrow over the frame's edges. Returns what the plan's drawing pass reported.
+RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit,
+                         ExhibitCanvases& canvases);
 
 } // namespace zorvane
