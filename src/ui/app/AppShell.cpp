@@ -7,6 +7,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/files/ProgramOptionsCommands.h"
 #include "ui/view/DrawingWindow.h"
+#include "ui/view/ExhibitCommands.h"
 #include "ui/view/PolylinesWindow.h"
 
 #include <QLocale>
@@ -30,6 +31,7 @@ AppShell::AppShell(AppContext& context)
     entry_ = new EntryController(ctx_, doc_, *main_);
     edit_ = new EditCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
     programOptions_ = new ProgramOptionsCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
+    new ExhibitCommands(ctx_, doc_, *main_, *drawing_);
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });

@@ -39,6 +39,7 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
     connect(addButton(standard_, "bdata", "Data", "Show Data window", true), &QToolButton::clicked, this,
             &DrawingWindow::showMainRequested);
     addButton(standard_, "ToolButton3", "Images", " View Images", false);
+    addButton(standard_, "bexhibit", "Exhibit", "Export Plan as PDF / SVG\u2026", false);
 
     zoom_ = addToolBar("Zoom");
     zoom_->setObjectName("ToolBar3");
