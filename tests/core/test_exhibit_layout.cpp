@@ -272,8 +272,15 @@ TEST(ExhibitSheet, PlanIsDrawnBetweenThePaperAndTheTitleBlock) {
     current.toggles.showPoints = true;
     const ExhibitLayout l = layoutExhibit({100, Paper::A4, Orientation::Portrait, '.'}, data, {});
     ExhibitPlan e = makeExhibitPlan(data, current, l);
-    RecordingCanvas sheet, plan;
-    drawExhibit(l, e, sheet, plan);
+    struct Canvases : ExhibitCanvases {
+        RecordingCanvas sheetCanvas, planCanvas;
+        std::string order;
+        Canvas& sheet() override { return order += 's', sheetCanvas; }
+        Canvas& plan() override { return order += 'p', planCanvas; }
+    } canvases;
+    drawExhibit(l, e, canvases);
+    EXPECT_EQ(canvases.order, "sps");
+    const RecordingCanvas &sheet = canvases.sheetCanvas, &plan = canvases.planCanvas;
     EXPECT_EQ(sheet.calls.front(), "fill 0 0 2100 2970 ffffff");
     EXPECT_EQ(plan.calls.front(), "fill 0 0 1900 2470 ffffff");
     EXPECT_EQ(plan.only("mark"), (std::vector<std::string>{"mark 950 1235 000000 3"}));
