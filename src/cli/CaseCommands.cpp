@@ -23,9 +23,10 @@ void runResave(const CommandLine& line, CliEnvironment& env) {
     CaseDocument doc(env.decimalSeparator());
     openCaseFile(doc, line.argument(0), env);
     saveCaseFile(line.argument(1), doc.state(), options.saveImages);
-    if (!options.saveImages && doc.state().images.count() > 0)
-        env.warn(std::to_string(doc.state().images.count()) +
-                 " images left out: the program option \"Save images within ZVR file.\" is off.");
+    const std::size_t images = doc.state().images.count();
+    if (!options.saveImages && images > 0)
+        env.warn(std::to_string(images) + (images == 1 ? " image" : " images") +
+                 " left out: the program option \"Save images within ZVR file.\" is off.");
 }
 
 } // namespace zorvane::cli
