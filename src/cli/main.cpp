@@ -10,6 +10,7 @@
 #include "app/Version.h"
 
 #include <QCoreApplication>
+#include <QHashFunctions>
 #include <QtGlobal>
 
 #include <iostream>
@@ -70,6 +71,9 @@ int run(const std::vector<std::string>& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Qt's hashes iterate in a per-process random order, and a PDF writer embeds its fonts in
+    // that order: the same case must give the same exhibit, byte for byte.
+    QHashSeed::setDeterministicGlobalSeed();
     qInstallMessageHandler(quietQt);
     // The program's names: its per-user option folder is found from them.
     QCoreApplication::setApplicationName(zorvane::kProductName);

@@ -47,8 +47,8 @@ class PainterCanvases final : public ExhibitCanvases {
         if (!plan_) {
             painter_.save();
             painter_.translate(frame_.left, frame_.top);
-            painter_.setClipRect(0, 0, frame_.width(), frame_.height());
             plan_ = std::make_unique<PainterCanvas>(painter_, kPlanPenScale);
+            plan_->setClip(QRectF(0, 0, frame_.width(), frame_.height()));
         }
         return *plan_;
     }

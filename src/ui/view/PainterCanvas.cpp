@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -21,6 +22,30 @@ QString unicodeOf(std::string_view cp1252) {
     return QString::fromStdString(cp1252ToUtf8(cp1252));
 }
 
+// Liang-Barsky: cuts the segment a-b to the rectangle; false when none of it is inside.
+bool clipSegment(QPointF& a, QPointF& b, const QRectF& r) {
+    const double dx = b.x() - a.x(), dy = b.y() - a.y();
+    double t0 = 0, t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1) return false;
+    }
+    const QPointF from = a;
+    a = from + QPointF(dx, dy) * t0;
+    b = from + QPointF(dx, dy) * t1;
+    return true;
+}
+
 } // namespace
 
 PainterCanvas::PainterCanvas(QPainter& painter, double penScale)
@@ -32,10 +57,41 @@ PainterCanvas::PainterCanvas(QPainter& painter, double penScale)
 
 PainterCanvas::~PainterCanvas() = default;
 
+bool PainterCanvas::wholly(const QRectF& bounds) const {
+    return !clip_ || clip_->contains(bounds);
+}
+
+void PainterCanvas::strokeClipped(const std::vector<QPointF>& line) {
+    painter_.setPen(pen_);
+    if (line.size() < 2) return;
+    if (wholly(QPolygonF(QList<QPointF>(line.begin(), line.end())).boundingRect()))
+        return painter_.drawPolyline(line.data(), static_cast<int>(line.size()));
+    std::vector<QPointF> run;
+    auto flush = [&] {
+        if (run.size() >= 2) painter_.drawPolyline(run.data(), static_cast<int>(run.size()));
+        run.clear();
+    };
+    for (std::size_t i = 1; i < line.size(); ++i) {
+        QPointF a = line[i - 1], b = line[i];
+        if (!clipSegment(a, b, *clip_)) {
+            flush();
+            continue;
+        }
+        if (run.empty() || run.back() != a) {
+            flush();
+            run.push_back(a);
+        }
+        run.push_back(b);
+        if (b != line[i]) flush(); // the line leaves the clip here
+    }
+    flush();
+}
+
 void PainterCanvas::fillRect(int left, int top, int right, int bottom, Colour colour) {
-    if (right <= left || bottom <= top) return;
-    painter_.fillRect(QRectF(left, top, double(right) - left, double(bottom) - top),
-                      toQColor(colour));
+    QRectF r(left, top, double(right) - left, double(bottom) - top);
+    if (clip_) r = r.intersected(*clip_);
+    if (r.width() <= 0 || r.height() <= 0) return;
+    painter_.fillRect(r, toQColor(colour));
 }
 
 void PainterCanvas::setPen(Colour colour, int width) {
@@ -45,6 +101,7 @@ void PainterCanvas::setPen(Colour colour, int width) {
 }
 
 void PainterCanvas::mark(int x, int y, const QColor& colour, int width) {
+    if (clip_ && !clip_->contains(QPointF(x, y))) return;
     const double r = std::clamp(width, 1, kMaxPenWidth) * penScale_ / 2;
     painter_.setPen(Qt::NoPen);
     painter_.setBrush(colour);
@@ -55,8 +112,7 @@ void PainterCanvas::mark(int x, int y, const QColor& colour, int width) {
 void PainterCanvas::line(int x1, int y1, int x2, int y2) {
     // A zero-length line is a round mark as wide as the pen, as on the screen.
     if (x1 == x2 && y1 == y2) return mark(x1, y1, pen_.color(), penWidth_);
-    painter_.setPen(pen_);
-    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    strokeClipped({QPointF(x1, y1), QPointF(x2, y2)});
 }
 
 void PainterCanvas::marks(std::span<const Mark> marks, int width) {
@@ -71,17 +127,18 @@ const std::vector<QPointF>& PainterCanvas::points(std::span<const PixelPos> vert
 
 void PainterCanvas::polyline(std::span<const PixelPos> vertices) {
     if (vertices.size() < 2) return;
-    painter_.setPen(pen_);
-    const auto& p = points(vertices);
-    painter_.drawPolyline(p.data(), static_cast<int>(p.size()));
+    strokeClipped(points(vertices));
 }
 
 void PainterCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
     if (vertices.empty()) return;
+    const auto& p = points(vertices);
+    QPolygonF shape(QList<QPointF>(p.begin(), p.end()));
+    if (!wholly(shape.boundingRect())) shape = shape.intersected(QPolygonF(*clip_));
+    if (shape.isEmpty()) return;
     painter_.setPen(pen_);
     painter_.setBrush(toQColor(fill));
-    const auto& p = points(vertices);
-    painter_.drawPolygon(p.data(), static_cast<int>(p.size()));
+    painter_.drawPolygon(shape);
     painter_.setBrush(Qt::NoBrush);
 }
 
@@ -105,7 +162,10 @@ void PainterCanvas::arc(int left, int top, int right, int bottom, int xStart, in
     path.arcMoveTo(rect, start);
     path.arcTo(rect, start, sweep);
     painter_.setPen(pen_);
-    painter_.drawPath(path);
+    if (wholly(path.controlPointRect())) return painter_.drawPath(path);
+    // Cut at the clip as the line segments of the curve, fine enough for print.
+    for (const QPolygonF& part : path.toSubpathPolygons())
+        strokeClipped(std::vector<QPointF>(part.begin(), part.end()));
 }
 
 void PainterCanvas::setFont(const CanvasFont& font) {
@@ -131,7 +191,7 @@ int PainterCanvas::textHeight() {
 
 void PainterCanvas::text(int x, int y, std::string_view cp1252) {
     const int width = textWidth(cp1252);
-    if (width <= 0) return;
+    if (width <= 0 || !wholly(QRectF(x, y, width, face_->cellHeight))) return;
     painter_.fillRect(QRectF(x, y, width, face_->cellHeight), Qt::white);
     painter_.setFont(font_);
     painter_.setPen(textColour_);

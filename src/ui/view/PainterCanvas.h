@@ -4,6 +4,11 @@
 // a PDF). Coordinates are the painter's own; the caller sets the device up so that one unit is
 // the length it wants (a tenth of a millimetre for the exhibits).
 //
+// With a clip set, nothing is drawn outside it, by geometry rather than by the device (an SVG
+// file has no clipping): lines and arcs are cut at its edge, and a text whose cell does not lie
+// wholly inside is left out, since a label cut short could be read as another one ("70" of
+// "701").
+//
 // Fonts resolve as on the screen's canvas (a negative height is the character height, a
 // positive one the whole cell), from the same faces; text widths come from the face's outlines
 // without hinting, which is what a PDF or SVG reader lays the glyphs out with.
@@ -13,8 +18,10 @@
 #include <QFont>
 #include <QPen>
 #include <QPointF>
+#include <QRectF>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -31,6 +38,8 @@ class PainterCanvas final : public Canvas {
     ~PainterCanvas() override;
     PainterCanvas(const PainterCanvas&) = delete;
     PainterCanvas& operator=(const PainterCanvas&) = delete;
+
+    void setClip(const QRectF& clip) { clip_ = clip; }
 
     void fillRect(int left, int top, int right, int bottom, Colour colour) override;
     void setPen(Colour colour, int width) override;
@@ -49,6 +58,9 @@ class PainterCanvas final : public Canvas {
   private:
     void mark(int x, int y, const QColor& colour, int width);
     const std::vector<QPointF>& points(std::span<const PixelPos> vertices);
+    bool wholly(const QRectF& bounds) const;
+    // The parts of an open line inside the clip, each drawn as one polyline.
+    void strokeClipped(const std::vector<QPointF>& line);
 
     QPainter& painter_;
     double penScale_;
@@ -58,6 +70,7 @@ class PainterCanvas final : public Canvas {
     QFont font_;
     QColor textColour_;
     std::vector<QPointF> points_;
+    std::optional<QRectF> clip_;
 };
 
 } // namespace zorvane::ui
