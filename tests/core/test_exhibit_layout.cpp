@@ -165,7 +165,7 @@ TEST(ExhibitLayout, TitleBlockTexts) {
 }
 
 TEST(ExhibitPlan, PointsLandAtTheScaleAroundTheCentre) {
-    // 1:200 in metres is 50 sheet units (5 mm) a metre.
+    // 1:200 in metres is 5 mm a metre: 100 plan units.
     CaseData data = metreCase({{100, 50}, {110, 50}, {100, 46}, {std::nan(""), 0}});
     PlanView current;
     current.labelHeight = 12;
@@ -173,15 +173,15 @@ TEST(ExhibitPlan, PointsLandAtTheScaleAroundTheCentre) {
     const ExhibitLayout l =
         layoutExhibit({200, Paper::A4, Orientation::Landscape, '.'}, data, {100, 50});
     const ExhibitPlan e = makeExhibitPlan(data, current, l);
-    const double mx = l.frame.width() / 2.0, my = l.frame.height() / 2.0;
+    const double mx = l.frame.width(), my = l.frame.height(); // the middle, in plan units
     ASSERT_EQ(e.data.screen.size(), 4u);
     EXPECT_EQ(e.data.screen[0], (ScreenPos{mx, my}));
-    EXPECT_EQ(e.data.screen[1], (ScreenPos{mx + 500, my}));
-    EXPECT_EQ(e.data.screen[2], (ScreenPos{mx, my + 200})); // south is down the sheet
+    EXPECT_EQ(e.data.screen[1], (ScreenPos{mx + 1000, my}));
+    EXPECT_EQ(e.data.screen[2], (ScreenPos{mx, my + 400})); // south is down the sheet
     EXPECT_TRUE(std::isnan(e.data.screen[3].x));
-    EXPECT_EQ(e.view.width, l.frame.width());
-    EXPECT_EQ(e.view.height, l.frame.height());
-    EXPECT_EQ(e.view.labelHeight, 30);           // 12 pixels as 3 mm
+    EXPECT_EQ(e.view.width, 2 * l.frame.width());
+    EXPECT_EQ(e.view.height, 2 * l.frame.height());
+    EXPECT_EQ(e.view.labelHeight, 60);           // 12 pixels as 3 mm
     EXPECT_FALSE(e.view.toggles.showNorthArrow); // the sheet has its own
     EXPECT_TRUE(e.view.toggles.showDescriptions);
 }
@@ -192,11 +192,11 @@ TEST(ExhibitPlan, LegendKeepsItsPlaceAndSizeInScreenProportions) {
     data.images.add(std::vector<std::uint8_t>(100, 1));
     const ExhibitLayout l = layoutExhibit({}, data, {});
     const ExhibitPlan e = makeExhibitPlan(data, PlanView{}, l);
-    EXPECT_EQ(e.data.legend.left, 75);
-    EXPECT_EQ(e.data.legend.top, 25);
-    EXPECT_EQ(e.data.legend.fontHeight, -28); // -27.5 rounds away from zero
-    EXPECT_EQ(e.data.images.count(), 0u);     // photographs are not copied for a drawing
-    EXPECT_EQ(sheetUnitsOfPixels(2'000'000'000), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(e.data.legend.left, 150); // 7.5 mm
+    EXPECT_EQ(e.data.legend.top, 50);
+    EXPECT_EQ(e.data.legend.fontHeight, -55);
+    EXPECT_EQ(e.data.images.count(), 0u); // photographs are not copied for a drawing
+    EXPECT_EQ(planUnitsOfPixels(2'000'000'000), std::numeric_limits<std::int32_t>::max());
 }
 
 TEST(ExhibitLayout, ViewCentreFollowsPanAndZoom) {
@@ -282,8 +282,8 @@ TEST(ExhibitSheet, PlanIsDrawnBetweenThePaperAndTheTitleBlock) {
     EXPECT_EQ(canvases.order, "sps");
     const RecordingCanvas &sheet = canvases.sheetCanvas, &plan = canvases.planCanvas;
     EXPECT_EQ(sheet.calls.front(), "fill 0 0 2100 2970 ffffff");
-    EXPECT_EQ(plan.calls.front(), "fill 0 0 1900 2470 ffffff");
-    EXPECT_EQ(plan.only("mark"), (std::vector<std::string>{"mark 950 1235 000000 3"}));
+    EXPECT_EQ(plan.calls.front(), "fill 0 0 3800 4940 ffffff");
+    EXPECT_EQ(plan.only("mark"), (std::vector<std::string>{"mark 1900 2470 000000 3"}));
     // The border, the rule under the frame and the half-black north arrow.
     EXPECT_EQ(sheet.calls[1], "pen 000000 5");
     EXPECT_EQ(sheet.calls[2], "polyline 100,100 2000,100 2000,2870 100,2870 100,100");

@@ -9,8 +9,8 @@
 
 namespace zorvane {
 
-std::int32_t sheetUnitsOfPixels(std::int32_t pixels) {
-    const double v = std::round(pixels * kSheetUnitsPerPixel);
+std::int32_t planUnitsOfPixels(std::int32_t pixels) {
+    const double v = std::round(pixels * kPlanUnitsPerPixel);
     return static_cast<std::int32_t>(std::clamp<double>(v, std::numeric_limits<std::int32_t>::min(),
                                                         std::numeric_limits<std::int32_t>::max()));
 }
@@ -24,12 +24,14 @@ ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
     e.data.polylines = data.polylines;
     e.data.legend = data.legend;
     LegendRecord& legend = e.data.legend;
-    legend.left = sheetUnitsOfPixels(legend.left);
-    legend.top = sheetUnitsOfPixels(legend.top);
-    legend.fontHeight = sheetUnitsOfPixels(legend.fontHeight);
+    legend.left = planUnitsOfPixels(legend.left);
+    legend.top = planUnitsOfPixels(legend.top);
+    legend.fontHeight = planUnitsOfPixels(legend.fontHeight);
 
-    const double k = layout.unitsPerWorld;
-    const double midX = layout.frame.width() / 2.0, midY = layout.frame.height() / 2.0;
+    const double k = layout.unitsPerWorld * kPlanUnitsPerSheetUnit;
+    const int width = layout.frame.width() * kPlanUnitsPerSheetUnit;
+    const int height = layout.frame.height() * kPlanUnitsPerSheetUnit;
+    const double midX = width / 2.0, midY = height / 2.0;
     e.data.screen.reserve(data.points.size());
     for (const PointRecord& p : data.points) {
         const WorldPos w = worldPosition(p, data.mode);
@@ -37,11 +39,11 @@ ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
             {midX + (w.x - layout.centre.x) * k, midY - (w.y - layout.centre.y) * k});
     }
 
-    e.view.width = layout.frame.width();
-    e.view.height = layout.frame.height();
+    e.view.width = width;
+    e.view.height = height;
     e.view.toggles = current.toggles;
     e.view.toggles.showNorthArrow = false;
-    e.view.labelHeight = sheetUnitsOfPixels(current.labelHeight);
+    e.view.labelHeight = planUnitsOfPixels(current.labelHeight);
     return e;
 }
 

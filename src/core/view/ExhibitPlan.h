@@ -1,8 +1,8 @@
 #pragma once
 // The plan part of an exhibit: the case's points placed at the exhibit's scale in a surface the
-// size of the frame, drawn by the same renderer as the screen's plan. Sizes the screen gives in
-// pixels (labels, legend) are scaled by kSheetUnitsPerPixel so the paper keeps the screen's
-// proportions; the sheet draws its own north arrow, so the plan's is left out.
+// size of the frame, in plan units, drawn by the same renderer as the screen's plan. Sizes the
+// screen gives in pixels (labels, legend) are scaled by kPlanUnitsPerPixel so the paper keeps
+// the screen's proportions; the sheet draws its own north arrow, so the plan's is left out.
 #include "model/CaseData.h"
 #include "view/Canvas.h"
 #include "view/ExhibitLayout.h"
@@ -20,12 +20,12 @@ struct ExhibitPlan {
 ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
                             const ExhibitLayout& layout);
 
-// A length in screen pixels as sheet units, kept within 32 bits.
-std::int32_t sheetUnitsOfPixels(std::int32_t pixels);
+// A length in screen pixels as plan units, kept within 32 bits.
+std::int32_t planUnitsOfPixels(std::int32_t pixels);
 
-// The two drawing surfaces of an exhibit: the whole sheet, and the plan's frame, whose origin
-// is the frame's top-left and which draws nothing outside the frame. A canvas asked for is
-// used until the other one is asked for.
+// The two drawing surfaces of an exhibit: the whole sheet in sheet units, and the plan's frame
+// in plan units, whose origin is the frame's top-left and which draws nothing outside it. A canvas
+// asked for is used until the other one is asked for.
 class ExhibitCanvases {
   public:
     virtual ~ExhibitCanvases() = default;

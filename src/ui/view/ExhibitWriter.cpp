@@ -27,7 +27,8 @@ namespace {
 
 // One device unit is a sheet unit: a tenth of a millimetre is 1/254 inch.
 constexpr int kSheetDpi = 254;
-// Pens of the plan (one screen pixel) are 0.2 mm wide on paper, its dots 0.6 mm across.
+// A one-pixel pen of the plan is 0.1 mm wide on paper, a 3-pixel dot 0.3 mm across: the dot
+// stays clear of its label, which starts 0.2 mm to its right.
 constexpr double kPlanPenScale = 2.0;
 
 // The sheet on one painter, the frame's canvas translated and clipped on the same painter.
@@ -47,8 +48,10 @@ class PainterCanvases final : public ExhibitCanvases {
         if (!plan_) {
             painter_.save();
             painter_.translate(frame_.left, frame_.top);
+            painter_.scale(1.0 / kPlanUnitsPerSheetUnit, 1.0 / kPlanUnitsPerSheetUnit);
             plan_ = std::make_unique<PainterCanvas>(painter_, kPlanPenScale);
-            plan_->setClip(QRectF(0, 0, frame_.width(), frame_.height()));
+            plan_->setClip(QRectF(0, 0, frame_.width() * kPlanUnitsPerSheetUnit,
+                                  frame_.height() * kPlanUnitsPerSheetUnit));
         }
         return *plan_;
     }
