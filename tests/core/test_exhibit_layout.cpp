@@ -186,16 +186,23 @@ TEST(ExhibitPlan, PointsLandAtTheScaleAroundTheCentre) {
     EXPECT_TRUE(e.view.toggles.showDescriptions);
 }
 
-TEST(ExhibitPlan, LegendKeepsItsPlaceAndSizeInScreenProportions) {
-    CaseData data = metreCase({});
+TEST(ExhibitPlan, LegendIsDrawnAloneInScreenPixels) {
+    CaseData data = metreCase({{0, 0}});
+    data.legend.lines[0] = "Car A";
     data.legend.left = 30, data.legend.top = 10, data.legend.fontHeight = -11;
+    data.legend.visible = true;
     data.images.add(std::vector<std::uint8_t>(100, 1));
     const ExhibitLayout l = layoutExhibit({}, data, {});
-    const ExhibitPlan e = makeExhibitPlan(data, PlanView{}, l);
-    EXPECT_EQ(e.data.legend.left, 150); // 7.5 mm
-    EXPECT_EQ(e.data.legend.top, 50);
-    EXPECT_EQ(e.data.legend.fontHeight, -55);
+    ExhibitPlan e = makeExhibitPlan(data, PlanView{}, l);
+    EXPECT_FALSE(e.data.legend.visible);
     EXPECT_EQ(e.data.images.count(), 0u); // photographs are not copied for a drawing
+    // The legend's own pass paints nothing else: no clearing, no points, no arrow.
+    RecordingCanvas legend;
+    redrawPlan(e.legend, e.legendView, legend);
+    EXPECT_EQ(legend.calls,
+              (std::vector<std::string>{"fill 0 0 0 0 ffffff", "font Arial 12 0 000000",
+                                        "font MS Sans Serif -11 0 000000", "text 32 12 Car A",
+                                        "pen 000000 1", "polyline 30,10 64,10 64,25 30,25 30,10"}));
     EXPECT_EQ(planUnitsOfPixels(2'000'000'000), std::numeric_limits<std::int32_t>::max());
 }
 
@@ -277,9 +284,11 @@ TEST(ExhibitSheet, PlanIsDrawnBetweenThePaperAndTheTitleBlock) {
         std::string order;
         Canvas& sheet() override { return order += 's', sheetCanvas; }
         Canvas& plan() override { return order += 'p', planCanvas; }
+        Canvas& legend() override { return order += 'l', legendCanvas; }
+        RecordingCanvas legendCanvas;
     } canvases;
     drawExhibit(l, e, canvases);
-    EXPECT_EQ(canvases.order, "sps");
+    EXPECT_EQ(canvases.order, "sps"); // no legend to draw
     const RecordingCanvas &sheet = canvases.sheetCanvas, &plan = canvases.planCanvas;
     EXPECT_EQ(sheet.calls.front(), "fill 0 0 2100 2970 ffffff");
     EXPECT_EQ(plan.calls.front(), "fill 0 0 3800 4940 ffffff");
@@ -295,6 +304,11 @@ TEST(ExhibitSheet, PlanIsDrawnBetweenThePaperAndTheTitleBlock) {
     EXPECT_EQ(sheet.only("text").back().substr(sheet.only("text").back().size() - 2), " N");
     // Every other segment of the bar is black.
     EXPECT_EQ(sheet.only("fill").size(), 1u + (l.bar.segments + 1) / 2);
+    data.legend.visible = true;
+    e = makeExhibitPlan(data, current, l);
+    canvases.order.clear();
+    drawExhibit(l, e, canvases);
+    EXPECT_EQ(canvases.order, "spls");
 }
 
 } // namespace

@@ -22,11 +22,9 @@ ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
     e.data.units = data.units;
     e.data.points = data.points; // shares the chunks
     e.data.polylines = data.polylines;
-    e.data.legend = data.legend;
-    LegendRecord& legend = e.data.legend;
-    legend.left = planUnitsOfPixels(legend.left);
-    legend.top = planUnitsOfPixels(legend.top);
-    legend.fontHeight = planUnitsOfPixels(legend.fontHeight);
+    e.data.legend.visible = false;
+    e.legend.legend = data.legend;
+    e.legendView.toggles = {false, false, false, false, false, false};
 
     const double k = layout.unitsPerWorld * kPlanUnitsPerSheetUnit;
     const int width = layout.frame.width() * kPlanUnitsPerSheetUnit;
@@ -51,6 +49,8 @@ RedrawResult drawExhibit(const ExhibitLayout& layout, ExhibitPlan& exhibit,
                          ExhibitCanvases& canvases) {
     canvases.sheet().fillRect(0, 0, layout.sheet.width, layout.sheet.height, kWhite);
     RedrawResult result = redrawPlan(exhibit.data, exhibit.view, canvases.plan());
+    if (exhibit.legend.legend.visible)
+        redrawPlan(exhibit.legend, exhibit.legendView, canvases.legend());
     drawExhibitSheet(layout, canvases.sheet());
     return result;
 }

@@ -1,8 +1,10 @@
 #pragma once
 // The plan part of an exhibit: the case's points placed at the exhibit's scale in a surface the
-// size of the frame, in plan units, drawn by the same renderer as the screen's plan. Sizes the
-// screen gives in pixels (labels, legend) are scaled by kPlanUnitsPerPixel so the paper keeps
-// the screen's proportions; the sheet draws its own north arrow, so the plan's is left out.
+// size of the frame, in plan units, drawn by the same renderer as the screen's plan. Label
+// heights are scaled by kPlanUnitsPerPixel so the paper keeps the screen's proportions. The
+// legend, placed and spaced in whole pixels, is drawn by the same renderer in a pass of its own
+// on a surface of screen pixels 0.25 mm wide, so that it keeps its margins too. The sheet draws
+// its own north arrow, so the plan's is left out.
 #include "model/CaseData.h"
 #include "view/Canvas.h"
 #include "view/ExhibitLayout.h"
@@ -12,8 +14,10 @@
 namespace zorvane {
 
 struct ExhibitPlan {
-    CaseData data; // points, polylines, units and the scaled legend; no images
+    CaseData data; // points, polylines and units; no legend, no images
     PlanView view;
+    CaseData legend;     // the legend alone, in screen pixels
+    PlanView legendView; // a surface of no size with nothing switched on: only the legend shows
 };
 
 // `current` gives the display toggles and the label height the plan is shown with.
@@ -23,14 +27,16 @@ ExhibitPlan makeExhibitPlan(const CaseData& data, const PlanView& current,
 // A length in screen pixels as plan units, kept within 32 bits.
 std::int32_t planUnitsOfPixels(std::int32_t pixels);
 
-// The two drawing surfaces of an exhibit: the whole sheet in sheet units, and the plan's frame
-// in plan units, whose origin is the frame's top-left and which draws nothing outside it. A canvas
-// asked for is used until the other one is asked for.
+// The drawing surfaces of an exhibit: the whole sheet in sheet units; the plan's frame in plan
+// units and, for the legend, in screen pixels of kPlanUnitsPerPixel plan units, both with their
+// origin at the frame's top-left and drawing nothing outside it. A canvas asked for is used
+// until another one is asked for.
 class ExhibitCanvases {
   public:
     virtual ~ExhibitCanvases() = default;
     virtual Canvas& sheet() = 0;
     virtual Canvas& plan() = 0;
+    virtual Canvas& legend() = 0;
 };
 
 // The whole exhibit: the paper cleared, the plan in its frame, then the border, the title block

@@ -31,37 +31,49 @@ constexpr int kSheetDpi = 254;
 // stays clear of its label, which starts 0.2 mm to its right.
 constexpr double kPlanPenScale = 2.0;
 
-// The sheet on one painter, the frame's canvas translated and clipped on the same painter.
+// The sheet on one painter; the frame's canvases translated, scaled and clipped on the same
+// painter while they are in use.
 class PainterCanvases final : public ExhibitCanvases {
   public:
     PainterCanvases(QPainter& painter, const SheetRect& frame)
         : painter_(painter), frame_(frame), sheet_(painter) {}
 
     Canvas& sheet() override {
-        if (plan_) {
-            plan_.reset();
-            painter_.restore();
-        }
+        leaveFrame();
         return sheet_;
     }
-    Canvas& plan() override {
-        if (!plan_) {
-            painter_.save();
-            painter_.translate(frame_.left, frame_.top);
-            painter_.scale(1.0 / kPlanUnitsPerSheetUnit, 1.0 / kPlanUnitsPerSheetUnit);
-            plan_ = std::make_unique<PainterCanvas>(painter_, kPlanPenScale);
-            plan_->setClip(QRectF(0, 0, frame_.width() * kPlanUnitsPerSheetUnit,
-                                  frame_.height() * kPlanUnitsPerSheetUnit));
-        }
-        return *plan_;
+    Canvas& plan() override { return inFrame(1.0, kPlanPenScale); }
+    // A pixel's pen is as wide as the plan's.
+    Canvas& legend() override {
+        return inFrame(kPlanUnitsPerPixel, kPlanPenScale / kPlanUnitsPerPixel);
     }
-    void finish() { sheet(); }
+    void finish() { leaveFrame(); }
 
   private:
+    // A canvas on the frame whose unit is `planUnits` plan units.
+    Canvas& inFrame(double planUnits, double penScale) {
+        if (frameCanvas_ && frameUnits_ == planUnits) return *frameCanvas_;
+        leaveFrame();
+        painter_.save();
+        painter_.translate(frame_.left, frame_.top);
+        const double scale = planUnits / kPlanUnitsPerSheetUnit;
+        painter_.scale(scale, scale);
+        frameCanvas_ = std::make_unique<PainterCanvas>(painter_, penScale);
+        frameCanvas_->setClip(QRectF(0, 0, frame_.width() / scale, frame_.height() / scale));
+        frameUnits_ = planUnits;
+        return *frameCanvas_;
+    }
+    void leaveFrame() {
+        if (!frameCanvas_) return;
+        frameCanvas_.reset();
+        painter_.restore();
+    }
+
     QPainter& painter_;
     SheetRect frame_;
     PainterCanvas sheet_;
-    std::unique_ptr<PainterCanvas> plan_;
+    std::unique_ptr<PainterCanvas> frameCanvas_;
+    double frameUnits_ = 0;
 };
 
 RedrawResult paint(QPainter& painter, const ExhibitLayout& layout, ExhibitPlan& plan) {
