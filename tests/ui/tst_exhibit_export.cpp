@@ -41,6 +41,7 @@ void openSite(UiHarness& h) {
     CaseData site;
     site.caseName = "K-7";
     site.points = {{1, 0, 0, 0, ""sv, "Kerb"sv, 0}, {2, 40, 20, 0, ""sv, "Tree"sv, 0}};
+    fs::create_directories(home());
     saveCaseFile(home() / "site.zvr", site, true);
     QVERIFY(h.cases().openCaseFile(QString::fromStdString((home() / "site.zvr").string())));
 }
