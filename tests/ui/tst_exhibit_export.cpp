@@ -121,6 +121,16 @@ class ExhibitExportTest : public QObject {
         const std::string drawing = contents(svg);
         QVERIFY(drawing.find("width=\"420mm\" height=\"297mm\"") != std::string::npos);
         QVERIFY(drawing.find(">Scale 1:75</text>") != std::string::npos);
+
+        // Another case: a scale that fits it again, on the paper last chosen.
+        openSite(h);
+        inDialog([](ui::ExhibitDialog& d) {
+            QCOMPARE(d.scaleBox()->currentText(), QString("1:200")); // not the custom 1:75
+            QCOMPARE(d.paperBox()->currentText(), QString("A3"));
+            QVERIFY(d.findChild<QRadioButton*>("landscape")->isChecked());
+            click(d, "cancel");
+        });
+        h.window->action("ExportPlan1")->trigger();
     }
 
     void aScaleThatIsNotOneKeepsTheDialogOpen() {

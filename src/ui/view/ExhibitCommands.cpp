@@ -48,7 +48,9 @@ ExhibitCommands::ExhibitCommands(const AppContext& context, CaseDocument& docume
         connect(button, &QToolButton::clicked, this, ctx_.guarded([this] { exportPlan(); }));
     }
     observer_ = doc_.observe([this](unsigned changes) {
-        if (changes & kCaseReplaced) enable();
+        if (!(changes & kCaseReplaced)) return;
+        last_.reset(); // another site wants its own scale
+        enable();
     });
     enable();
 }
@@ -67,6 +69,7 @@ ExhibitSettings ExhibitCommands::suggestedSettings() const {
     const CaseState& s = doc_.state();
     ExhibitSettings settings;
     settings.decimalSeparator = s.decimalSeparator;
+    settings.paper = paper_;
     settings.orientation = fittingOrientation(s);
     settings.scale =
         fittingScale(s, viewCentre(s, doc_.view()), settings.paper, settings.orientation);
@@ -87,6 +90,7 @@ bool ExhibitCommands::exportPlan() {
     const std::optional<ExhibitSettings> settings = askSettings();
     if (!settings) return false;
     last_ = settings;
+    paper_ = settings->paper;
     FileDialogRequest request;
     request.title = "Export Plan as PDF / SVG";
     request.filter = kFilter;

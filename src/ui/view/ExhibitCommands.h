@@ -1,7 +1,8 @@
 #pragma once
 // "Export Plan as PDF / SVG…": the plan as a court exhibit, from the Report menu and the
-// drawing window's Standard tool bar. The scale, paper and orientation are asked first (the
-// first time the largest scale at which the plan fits, later the last choice), then the file.
+// drawing window's Standard tool bar. The scale, paper and orientation are asked first (for a
+// case just opened the largest scale at which its plan fits on the last paper chosen, later the
+// last choice), then the file.
 #include "case/CaseDocument.h"
 #include "ui/app/AppContext.h"
 #include "view/ExhibitSettings.h"
@@ -36,7 +37,8 @@ class ExhibitCommands : public QObject {
     CaseDocument& doc_;
     MainWindow& window_;
     DrawingWindow& drawing_;
-    std::optional<ExhibitSettings> last_;
+    std::optional<ExhibitSettings> last_; // of this case
+    Paper paper_ = Paper::A4;
     int observer_ = 0;
 };
 
