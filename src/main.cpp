@@ -11,6 +11,7 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -20,6 +21,10 @@ int main(int argc, char** argv) {
     zorvane::ui::ZorvaneApplication app(argc, argv);
     QApplication::setApplicationName(zorvane::kProductName);
     QApplication::setOrganizationName("Zorvane");
+    // The desktop pairs the windows with the menu entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName("zorvane");
+    Q_INIT_RESOURCE(zorvane); // the resources live in a static library
+    QApplication::setWindowIcon(QIcon(":/zorvane.svg"));
     // The windows are laid out for a small sans-serif face; Arial resolves to Liberation Sans.
     QFont font("Arial");
     font.setPixelSize(11);

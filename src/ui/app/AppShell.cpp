@@ -10,6 +10,7 @@
 #include "ui/files/AttachmentCommands.h"
 #include "ui/files/ImagesWindow.h"
 #include "ui/view/DrawingWindow.h"
+#include "ui/view/ExhibitCommands.h"
 #include "ui/view/PolylinesWindow.h"
 
 #include <QLocale>
@@ -37,6 +38,7 @@ AppShell::AppShell(AppContext& context)
         new CoordinateCommands(ctx_, doc_, *main_, *cases_, [this] { help_->showHelp(); });
     attachments_ =
         new AttachmentCommands(ctx_, doc_, *main_, *drawing_, [this] { help_->showHelp(); });
+    new ExhibitCommands(ctx_, doc_, *main_, *drawing_);
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });

@@ -205,6 +205,7 @@ void MainWindow::buildMenus() {
     report->addSeparator();
     add(report, "Create &OpenOffice Report", "OpenOfficeReport1");
     add(report, "Create MS &Word Report", "WordReport1");
+    add(report, "Export Plan as PDF / SVG\u2026", "ExportPlan1");
 
     QMenu* options = menu("&Options", "Options1");
     add(options, "Program &Options", "ProgramOptions1");

@@ -40,6 +40,7 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
             &DrawingWindow::showMainRequested);
     connect(addButton(standard_, "ToolButton3", "Images", " View Images", true),
             &QToolButton::clicked, this, &DrawingWindow::imagesRequested);
+    addButton(standard_, "bexhibit", "Exhibit", "Export Plan as PDF / SVG\u2026", false);
 
     zoom_ = addToolBar("Zoom");
     zoom_->setObjectName("ToolBar3");
