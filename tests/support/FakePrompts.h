@@ -14,14 +14,18 @@ namespace zorvane::testing {
 class FakePrompts : public Prompts {
 public:
     struct Shown {
-        std::string kind; // "error", "information", "save?", "open", "save"
+        std::string kind; // "error", "information", "save?", "open", "save", "font", "colour"
         std::string text; // message, or the dialog title
         FileDialogRequest request;
+        FontChoice font{};      // "font": the font it opened with
+        ColourRequest colour{}; // "colour": the number and place it opened with
     };
 
     // Answers, used in order.
     std::deque<SaveAnswer> saveAnswers;
     std::deque<std::optional<std::string>> fileAnswers;
+    std::deque<std::optional<FontChoice>> fontAnswers;
+    std::deque<ColourChoice> colourAnswers;
 
     std::vector<Shown> shown;
     // Runs while any box or dialog is "open": a test can stand in for the user there (press a
@@ -33,6 +37,8 @@ public:
     SaveAnswer askSaveChanges() override;
     std::optional<std::string> openFile(const FileDialogRequest& request) override;
     std::optional<std::string> saveFile(const FileDialogRequest& request) override;
+    std::optional<FontChoice> chooseFont(const FontChoice& current) override;
+    ColourChoice chooseColour(const ColourRequest& request) override;
 
     // Messages of one kind, in order.
     std::vector<std::string> texts(const std::string& kind) const;
