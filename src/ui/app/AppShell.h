@@ -10,6 +10,7 @@ namespace zorvane::ui {
 
 class CaseCommands;
 class DrawingWindow;
+class DxfCommands;
 class EditCommands;
 class EntryController;
 class HelpCommands;
@@ -29,6 +30,7 @@ class AppShell {
     EntryController& entry() { return *entry_; }
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
+    DxfCommands& dxf() { return *dxf_; }
 
     // The main window's Show/Hide button.
     void toggleDrawing();
@@ -47,6 +49,7 @@ class AppShell {
     EntryController* entry_ = nullptr;
     EditCommands* edit_ = nullptr;
     HelpCommands* help_ = nullptr;
+    DxfCommands* dxf_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;
