@@ -1,15 +1,19 @@
 #include "ui/app/FontColourDialog.h"
 
 #include "ui/app/QtColour.h"
+#include "ui/app/WindowPlacement.h"
 #include "view/FontSize.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -48,6 +52,20 @@ QIcon swatch(std::uint32_t colour) {
     return QIcon(p);
 }
 
+// The face's own name for the wanted weight and slant ("Book", "Bold Oblique"): without it the
+// dialog would show the family's first style, whatever the font is. Of the styles that match,
+// the plainest (shortest name) is taken, "Book" before "Condensed".
+QString styleNameFor(const QString& family, bool bold, bool italic) {
+    QString best;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const bool isBold = QFontDatabase::weight(family, style) >= QFont::DemiBold;
+        if (isBold != bold || QFontDatabase::italic(family, style) != italic) continue;
+        if (QFontDatabase::weight(family, style) < QFont::Normal) continue; // light faces
+        if (best.isEmpty() || style.size() < best.size()) best = style;
+    }
+    return best;
+}
+
 std::uint8_t styleOf(const QFont& f) {
     return static_cast<std::uint8_t>((f.bold() ? 1 : 0) | (f.italic() ? 2 : 0) |
                                      (f.underline() ? 4 : 0) | (f.strikeOut() ? 8 : 0));
@@ -70,11 +88,14 @@ FontColourDialog::FontColourDialog(const FontChoice& current, QWidget* parent)
     font_->setWindowFlags(Qt::Widget);
     font_->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     QFont f(QString::fromStdString(current.name));
+    // A face this desktop lacks ("MS Sans Serif") shows as the face that really draws it.
+    f.setFamily(QFontInfo(f).family());
     f.setPointSizeF(std::max(1.0, pointSizeOfHeight(current.height, screenDpi())));
     f.setBold(current.style & 1);
     f.setItalic(current.style & 2);
     f.setUnderline(current.style & 4);
     f.setStrikeOut(current.style & 8);
+    f.setStyleName(styleNameFor(f.family(), f.bold(), f.italic()));
     font_->setCurrentFont(f);
     initialFamily_ = font_->currentFont().family();
     initialPoints_ = font_->currentFont().pointSizeF();
@@ -92,9 +113,16 @@ FontColourDialog::FontColourDialog(const FontChoice& current, QWidget* parent)
     layout->addLayout(colourRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    // Enter is OK; the embedded font dialog's own hidden buttons must not take it.
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void FontColourDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnDesktop(this);
 }
 
 void FontColourDialog::fillColours(std::uint32_t current) {

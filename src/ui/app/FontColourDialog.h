@@ -24,6 +24,9 @@ class FontColourDialog : public QDialog {
     // Pixels per inch the point sizes are converted with.
     static double screenDpi();
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void fillColours(std::uint32_t current);
 

@@ -3,6 +3,7 @@
 #include "files/DxfOptionsFile.h"
 #include "ui/app/Cp1252Text.h"
 #include "ui/app/QtColour.h"
+#include "ui/app/WindowPlacement.h"
 #include "ui/view/ColourChooser.h"
 #include "units/LengthFormatter.h"
 #include "view/ColourTable.h"
@@ -77,6 +78,22 @@ DxfOptionsWindow::DxfOptionsWindow(const AppContext& context, char separator,
     connect(ok_, &QPushButton::clicked, this, ctx_.guarded([this] { okClicked(); }));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [this] { showHelp_(); });
+    orderTabs(help);
+}
+
+void DxfOptionsWindow::orderTabs(QWidget* help) {
+    // Row by row, left to right, then the buttons.
+    std::vector<QWidget*> order;
+    for (const RowControls& c : rows_) {
+        for (QWidget* w : {static_cast<QWidget*>(c.check), static_cast<QWidget*>(c.layer),
+                           static_cast<QWidget*>(c.button), static_cast<QWidget*>(c.height),
+                           static_cast<QWidget*>(c.twoD), static_cast<QWidget*>(c.threeD)})
+            if (w) order.push_back(w);
+    }
+    order.push_back(ok_);
+    order.push_back(cancel_);
+    order.push_back(help);
+    for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
 }
 
 void DxfOptionsWindow::buildRow(QWidget* group, Row row, int top, const char* const names[]) {
@@ -102,6 +119,7 @@ void DxfOptionsWindow::buildRow(QWidget* group, Row row, int top, const char* co
     c.button->setObjectName(names[4]);
     c.button->setText("...");
     c.button->setToolTip("Click to select a color");
+    c.button->setFocusPolicy(Qt::StrongFocus); // reachable with Tab like every other control
     c.button->setGeometry(336, 29, 24, 22);
     connect(c.check, &QCheckBox::clicked, this, [this, row] { greyRow(row); });
     connect(c.button, &QToolButton::clicked, this, ctx_.guarded([this, row] { pickColour(row); }));
@@ -138,6 +156,11 @@ void DxfOptionsWindow::addDimensions(Row row, const char* name2D, const char* na
     c.threeD->setObjectName(name3D);
     c.threeD->setToolTip("Use 3D coordinates");
     c.threeD->move(kThirdColumn + 4, 30);
+}
+
+void DxfOptionsWindow::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    centreOnDesktop(this);
 }
 
 void DxfOptionsWindow::greyRow(Row row) {

@@ -72,9 +72,11 @@ class DxfOptionsWindow : public QDialog {
     void setColour(Row row, int number, const std::string& name, std::uint32_t colour);
     void normaliseHeight(QLineEdit* field);
     void okClicked();
+    void orderTabs(QWidget* help);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
     const AppContext& ctx_;
     char separator_;

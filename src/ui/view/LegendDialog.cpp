@@ -2,6 +2,8 @@
 
 #include "ui/app/Cp1252Text.h"
 #include "ui/app/QtColour.h"
+#include "ui/app/WindowPlacement.h"
+#include "ui/view/ToolIcons.h"
 #include "view/LegendText.h"
 
 #include <QApplication>
@@ -81,7 +83,8 @@ void LegendDialog::build() {
     edit2_->setObjectName("Edit2");
     speedButton1_ = new QToolButton(position);
     speedButton1_->setObjectName("SpeedButton1");
-    speedButton1_->setText(QString::fromUtf8("\u2316"));
+    speedButton1_->setFocusPolicy(Qt::StrongFocus);
+    speedButton1_->setIcon(toolIcon("pickPosition"));
     speedButton1_->setToolTip("Select position by clicking");
     for (auto [text, field] : {std::pair{"Left:", edit1_}, std::pair{"Top:", edit2_}}) {
         auto* label = new QLabel(text, position);
@@ -133,6 +136,7 @@ void LegendDialog::placeAt(int x, int y) {
 void LegendDialog::showEvent(QShowEvent* event) {
     fill();
     QDialog::showEvent(event);
+    centreOnDesktop(this);
 }
 
 void LegendDialog::fill() {
