@@ -42,6 +42,7 @@ Outcome CaseDocument::finish(Outcome outcome, unsigned changes, bool wasClean) {
 
 void CaseDocument::startNew(CaseMode mode, const ProgramOptions& options, std::string_view today) {
     resetCase(state_, mode, options, today);
+    state_.legend = defaultLegend_;
     history_.disable();
     savedAt_ = history_.changes();
     view_.labelHeight = options.labelHeight;
@@ -49,7 +50,7 @@ void CaseDocument::startNew(CaseMode mode, const ProgramOptions& options, std::s
 }
 
 void CaseDocument::open(CaseFileContents&& contents) {
-    applyCaseFile(state_, std::move(contents));
+    applyCaseFile(state_, std::move(contents), defaultLegend_);
     history_.disable();
     savedAt_ = history_.changes();
     recomputeView(view_.transform, state_.points, state_.screen, state_.mode);
@@ -59,6 +60,7 @@ void CaseDocument::open(CaseFileContents&& contents) {
 
 void CaseDocument::importCase(ImportedCase&& imported, const ProgramOptions& options, std::string_view today) {
     applyImportedCase(state_, std::move(imported), options, today);
+    state_.legend = defaultLegend_;
     history_.disable();
     savedAt_ = history_.changes();
     view_.labelHeight = options.labelHeight;
@@ -171,8 +173,18 @@ void CaseDocument::relabelUnit(int unit) {
 
 void CaseDocument::setLegend(const LegendRecord& legend) {
     if (state_.legend == legend) return;
+    const bool was = isClean();
     state_.legend = legend;
-    notify(kLegendChanged, isClean());
+    // The legend is saved with the case: quitting must not lose a legend typed after the save.
+    history_.noteChange();
+    notify(kLegendChanged, was);
+}
+
+void CaseDocument::setDefaultLegendFont(const LegendRecord& font) {
+    defaultLegend_.fontName = font.fontName;
+    defaultLegend_.fontHeight = font.fontHeight;
+    defaultLegend_.fontStyle = font.fontStyle;
+    defaultLegend_.fontColour = font.fontColour;
 }
 
 void CaseDocument::setIncident(const IncidentRecord& incident) {

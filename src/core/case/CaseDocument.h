@@ -94,9 +94,14 @@ class CaseDocument {
     // Makes `unit` current without converting a value ("Close" of the units dialog).
     void relabelUnit(int unit);
 
-    // Attachments.
+    // Attachments. A changed legend is an unsaved change of the case.
     void setLegend(const LegendRecord& legend);
     // A changed incident description is an unsaved change: quitting asks to save it.
+    // The legend a new case starts with (and an opened file without one keeps): the default
+    // legend with the font, height, style and colour of `font`, as the legend dialog's font
+    // stands.
+    void setDefaultLegendFont(const LegendRecord& font);
+    const LegendRecord& defaultLegend() const { return defaultLegend_; }
     void setIncident(const IncidentRecord& incident);
     void addImage(std::span<const std::uint8_t> jpegFileBytes);
     // "Add": the files in order, then image 0 is current. The first file that cannot be read
@@ -135,6 +140,7 @@ class CaseDocument {
     PlanView view_;
     UndoHistory history_;
     std::uint64_t savedAt_ = 0;
+    LegendRecord defaultLegend_;
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserver_ = 1;
 };

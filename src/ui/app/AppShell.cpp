@@ -9,6 +9,7 @@
 #include "ui/files/CoordinateCommands.h"
 #include "ui/files/AttachmentCommands.h"
 #include "ui/files/ImagesWindow.h"
+#include "ui/dxf/DxfCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/ExhibitCommands.h"
 #include "ui/view/PolylinesWindow.h"
@@ -39,6 +40,7 @@ AppShell::AppShell(AppContext& context)
     attachments_ =
         new AttachmentCommands(ctx_, doc_, *main_, *drawing_, [this] { help_->showHelp(); });
     new ExhibitCommands(ctx_, doc_, *main_, *drawing_);
+    dxf_ = new DxfCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });

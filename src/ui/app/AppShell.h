@@ -12,6 +12,7 @@ class AttachmentCommands;
 class CaseCommands;
 class CoordinateCommands;
 class DrawingWindow;
+class DxfCommands;
 class EditCommands;
 class EntryController;
 class HelpCommands;
@@ -40,6 +41,7 @@ class AppShell {
     // remembered, the windows put back where they were; then the main window shows.
     void start();
     AttachmentCommands& attachments() { return *attachments_; }
+    DxfCommands& dxf() { return *dxf_; }
 
     // The main window's Show/Hide button.
     void toggleDrawing();
@@ -65,6 +67,7 @@ class AppShell {
     ProgramOptionsCommands* programOptions_ = nullptr;
     CoordinateCommands* coordinates_ = nullptr;
     AttachmentCommands* attachments_ = nullptr;
+    DxfCommands* dxf_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;

@@ -1,6 +1,8 @@
 #include "ui/app/QtPrompts.h"
 
+#include "ui/app/FontColourDialog.h"
 #include "ui/app/SavePromptDialog.h"
+#include "ui/view/ColourChooser.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,13 +25,27 @@ QStringList qtNameFilters(const std::string& filter) {
     return out;
 }
 
+QtPrompts::QtPrompts(QWidget* parent) : parent_(parent) {}
+
+QtPrompts::~QtPrompts() = default;
+
+namespace {
+// Some messages part their lines with a lone CR, which a label would not break at.
+QString boxText(const std::string& text) {
+    QString t = QString::fromStdString(text);
+    t.replace("\r\n", "\n");
+    t.replace('\r', '\n');
+    return t;
+}
+} // namespace
+
 void QtPrompts::error(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, "Error", QString::fromStdString(text), QMessageBox::Ok, parent_);
+    QMessageBox box(QMessageBox::Critical, "Error", boxText(text), QMessageBox::Ok, parent_);
     box.exec();
 }
 
 void QtPrompts::information(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), boxText(text),
                     QMessageBox::Ok, parent_);
     box.exec();
 }
@@ -86,6 +102,19 @@ std::vector<std::string> QtPrompts::openFiles(const FileDialogRequest& r) {
          runFileDialog(parent_, r, QFileDialog::AcceptOpen, QFileDialog::ExistingFiles))
         out.push_back(f.toStdString());
     return out;
+}
+
+std::optional<FontChoice> QtPrompts::chooseFont(const FontChoice& current) {
+    FontColourDialog dialog(current, parent_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.choice();
+}
+
+ColourChoice QtPrompts::chooseColour(const ColourRequest& request) {
+    // A window of its own, not a child of the main window: it outlives none of them and is
+    // gone before the application is.
+    if (!chooser_) chooser_ = std::make_unique<ColourChooser>();
+    return chooser_->choose(request);
 }
 
 } // namespace zorvane::ui

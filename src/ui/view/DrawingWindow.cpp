@@ -3,12 +3,16 @@
 #include "text/IntegerText.h"
 #include "ui/app/Cp1252Text.h"
 #include "ui/view/DrawingSurface.h"
+#include "ui/view/LegendDialog.h"
+#include "ui/view/PictureCommands.h"
 #include "ui/view/QtCanvas.h"
 #include "ui/view/ToolIcons.h"
+#include "view/PlanReadout.h"
 #include "view/PlanRenderer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -16,13 +20,28 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 namespace zorvane::ui {
 namespace {
 constexpr int kMinWidth = 470;
 constexpr int kMinHeight = 326;
+
+SurfaceButton surfaceButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return SurfaceButton::Left;
+    case Qt::RightButton:
+        return SurfaceButton::Right;
+    case Qt::MiddleButton:
+        return SurfaceButton::Middle;
+    default:
+        return SurfaceButton::Other;
+    }
+}
 } // namespace
 
 DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidget* parent)
@@ -30,17 +49,8 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
     setObjectName("TForm2");
     setWindowTitle(" Bitmap View");
 
-    standard_ = addToolBar("Standard");
-    standard_->setObjectName("ToolBar2");
-    addButton(standard_, "bsave", "Save", "Save image as Bitmap", false);
-    addButton(standard_, "ToolButton10", "Copy", "Copy image to clipboard", false);
-    addButton(standard_, "bprint", "Print", "Print image", false);
-    addButton(standard_, "ToolButton7", "Setup", "Printer Setup", false);
-    connect(addButton(standard_, "bdata", "Data", "Show Data window", true), &QToolButton::clicked, this,
-            &DrawingWindow::showMainRequested);
-    connect(addButton(standard_, "ToolButton3", "Images", " View Images", true),
-            &QToolButton::clicked, this, &DrawingWindow::imagesRequested);
-    addButton(standard_, "bexhibit", "Exhibit", "Export Plan as PDF / SVG\u2026", false);
+    picture_ = new PictureCommands(ctx_, doc_, image_, this);
+    buildStandardBar();
 
     zoom_ = addToolBar("Zoom");
     zoom_->setObjectName("ToolBar3");
@@ -50,9 +60,18 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
             ctx_.guarded([this] { zoomInCommand(); }));
     connect(addButton(zoom_, "bzc", "All", "Zoom All", true), &QToolButton::clicked, this,
             ctx_.guarded([this] { zoomAllCommand(); }));
-    addButton(zoom_, "ToolButton6", QString::fromUtf8("\u2316N"), "Change North Arrow position", false);
+    connect(addButton(zoom_, "ToolButton6", QString::fromUtf8("\u2316N"),
+                      "Change North Arrow position", true),
+            &QToolButton::clicked, this, ctx_.guarded([this] { startNorthArrowPlacement(); }));
     addToggle(zoom_, "shnord", "N", "Show / Hide North arrow", doc_.view().toggles.showNorthArrow);
-    addButton(zoom_, "ToolButton12", "Legend", "Legend manager", false);
+    // Enabled once a case is started or opened.
+    legend_ = new LegendDialog(ctx_, doc_, this);
+    connect(addButton(zoom_, "ToolButton12", "Legend", "Legend manager", false),
+            &QToolButton::clicked, this, ctx_.guarded([this] { legend_->openFromDrawing(); }));
+    connect(legend_, &LegendDialog::placementRequested, this, [this] {
+        tools_.startLegendPlacement();
+        showHint();
+    });
 
     entities_ = addToolBar("Entities");
     entities_->setObjectName("ToolBar1");
@@ -123,8 +142,32 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
 
 DrawingWindow::~DrawingWindow() { doc_.forget(observer_); }
 
+void DrawingWindow::buildStandardBar() {
+    standard_ = addToolBar("Standard");
+    standard_->setObjectName("ToolBar2");
+    auto on = [this](QToolButton* b, std::function<void()> command) {
+        connect(b, &QToolButton::clicked, this, ctx_.guarded(std::move(command)));
+    };
+    on(addButton(standard_, "bsave", "Save", "Save image as Bitmap", true),
+       [this] { picture_->savePicture(); });
+    on(addButton(standard_, "ToolButton10", "Copy", "Copy image to clipboard", true),
+       [this] { picture_->copyPicture(); });
+    on(addButton(standard_, "bprint", "Print", "Print image", true),
+       [this] { picture_->printPicture(); });
+    on(addButton(standard_, "ToolButton7", "Setup", "Printer Setup", true),
+       [this] { picture_->printerSetup(); });
+    connect(addButton(standard_, "bdata", "Data", "Show Data window", true), &QToolButton::clicked,
+            this, &DrawingWindow::showMainRequested);
+    connect(addButton(standard_, "ToolButton3", "Images", " View Images", true),
+            &QToolButton::clicked, this, &DrawingWindow::imagesRequested);
+    addButton(standard_, "bexhibit", "Exhibit", "Export Plan as PDF / SVG\u2026", false);
+}
+
 void DrawingWindow::caseChanged(unsigned changes) {
-    if (changes & kCaseReplaced) httxt_->setEditText(QString::number(doc_.view().labelHeight));
+    if (changes & kCaseReplaced) {
+        httxt_->setEditText(QString::number(doc_.view().labelHeight));
+        button("ToolButton12")->setEnabled(doc_.started());
+    }
     if (changes & kPictureChanges) redraw();
 }
 
@@ -297,28 +340,72 @@ void DrawingWindow::zoomOutCommand() {
     doc_.zoomStep(c.x, c.y, false, false);
 }
 
+void DrawingWindow::startNorthArrowPlacement() {
+    tools_.startNorthArrowPlacement();
+    showHint();
+}
+
+void DrawingWindow::showHint() {
+    const QString hint = QString::fromStdString(tools_.hint());
+    surface_->setToolTip(hint);
+    if (hint.isEmpty())
+        QToolTip::hideText();
+    else if (surface_->isVisible())
+        QToolTip::showText(QCursor::pos(), hint, surface_);
+}
+
 void DrawingWindow::mousePressed(int x, int y, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-    if (mods & Qt::ControlModifier) return; // Ctrl-clicks belong to distance measuring
-    if (button == Qt::LeftButton || button == Qt::RightButton) {
-        ctx_.run([&] { doc_.zoomStep(x, y, button == Qt::LeftButton, true); });
-    } else if (button == Qt::MiddleButton && !panning_) {
-        panning_ = true;
+    const WorldPos at = screenToWorld(doc_.view().transform, x, y);
+    const SurfacePress press = tools_.press(surfaceButton(button), mods & Qt::ControlModifier, at);
+    showHint();
+    ctx_.run([&] { surfacePressed(press, x, y); });
+}
+
+void DrawingWindow::surfacePressed(const SurfacePress& press, int x, int y) {
+    const CaseState& st = doc_.state();
+    switch (press.action) {
+    case SurfaceAction::PlaceLegend:
+        // Shown again once this click is over, not inside its mouse event.
+        QTimer::singleShot(0, this, ctx_.guarded([this, x, y] { legend_->placeAt(x, y); }));
+        break;
+    case SurfaceAction::PlaceNorthArrow:
+        doc_.setNorthArrow({x, y});
+        break;
+    case SurfaceAction::MeasureTo:
+        ctx_.prompts.information(distanceMessage(st.points, st.mode, st.units, st.decimalSeparator,
+                                                 press.from, press.to, press.snap));
+        break;
+    case SurfaceAction::ZoomIn:
+    case SurfaceAction::ZoomOut:
+        doc_.zoomStep(x, y, press.action == SurfaceAction::ZoomIn, true);
+        break;
+    case SurfaceAction::StartPan:
         lastPan_ = {x, y};
         surface_->setCursor(Qt::PointingHandCursor);
+        break;
+    case SurfaceAction::MeasureFrom:
+    case SurfaceAction::None:
+        break;
     }
 }
 
 void DrawingWindow::mouseMoved(int x, int y) {
-    if (!panning_) return;
+    if (!tools_.panning()) {
+        const CaseState& st = doc_.state();
+        const WorldPos at = screenToWorld(doc_.view().transform, x, y);
+        status_[1]->setText(
+            QString::fromStdString(mouseReadout(st.mode, st.units, st.decimalSeparator, at)));
+        if (!surface_->toolTip().isEmpty())
+            QToolTip::showText(QCursor::pos(), surface_->toolTip(), surface_);
+        return;
+    }
     const QPoint from = lastPan_;
     lastPan_ = {x, y};
     ctx_.run([&] { doc_.pan(x - from.x(), y - from.y()); });
 }
 
 void DrawingWindow::mouseReleased(Qt::MouseButton button) {
-    if (button != Qt::MiddleButton || !panning_) return;
-    panning_ = false;
-    surface_->setCursor(Qt::ArrowCursor);
+    if (tools_.release(surfaceButton(button))) surface_->setCursor(Qt::ArrowCursor);
 }
 
 void DrawingWindow::wheelTurned(int x, int y, int delta) {

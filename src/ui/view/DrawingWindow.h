@@ -2,6 +2,7 @@
 // " Bitmap View": the plan surface with its toolbars, the zoom readout and the mouse tools.
 #include "case/CaseDocument.h"
 #include "ui/app/AppContext.h"
+#include "view/SurfaceTools.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -16,6 +17,8 @@ class QToolButton;
 namespace zorvane::ui {
 
 class DrawingSurface;
+class LegendDialog;
+class PictureCommands;
 
 class DrawingWindow : public QMainWindow {
     Q_OBJECT
@@ -39,6 +42,9 @@ public:
     QComboBox* textHeightBox() const { return httxt_; }
     QMenu* controlBarMenu() const { return controlBarMenu_; }
     QToolBar* toolBar(const char* name) const;
+    LegendDialog* legendDialog() const { return legend_; }
+    PictureCommands* pictureCommands() const { return picture_; }
+    const SurfaceTools& tools() const { return tools_; }
 
     // Zoom steps and the mouse tools, as the toolbar and the surface call them.
     void zoomAllCommand();
@@ -48,11 +54,14 @@ public:
     void mouseMoved(int x, int y);
     void mouseReleased(Qt::MouseButton button);
     void wheelTurned(int x, int y, int delta);
+    // ToolButton6: the next click on the surface places the north arrow.
+    void startNorthArrowPlacement();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void closedByUser();
     void showMainRequested();
     void polylinesRequested();
+    // ToolButton3: the images window.
     void imagesRequested();
     void labelHeightChanged(int height);
 
@@ -64,13 +73,17 @@ protected:
     QMenu* createPopupMenu() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QToolButton* addButton(QToolBar* bar, const char* name, const QString& text, const QString& hint, bool enabled);
     QToolButton* addToggle(QToolBar* bar, const char* name, const QString& text, const QString& hint, bool down);
     void applyTextHeight();
     void readToggles();
     void layoutSurface();
     void caseChanged(unsigned changes);
+    void buildStandardBar();
+    void surfacePressed(const SurfacePress& press, int x, int y);
+    // The surface's hint of the pending tool, shown at once.
+    void showHint();
 
     const AppContext& ctx_;
     CaseDocument& doc_;
@@ -86,8 +99,10 @@ private:
     QToolBar* polylines_ = nullptr;
     QMenu* controlBarMenu_ = nullptr;
     bool applyingHeight_ = false;
-    bool panning_ = false;
+    SurfaceTools tools_;
     QPoint lastPan_;
+    LegendDialog* legend_ = nullptr;
+    PictureCommands* picture_ = nullptr;
 };
 
 } // namespace zorvane::ui

@@ -144,6 +144,13 @@ void paint(QPainter& p, const QString& name) {
         p.drawEllipse(QPointF(20, 11), 6, 6);
     } else if (name == "showpl") {
         zigzag(p, kInk);
+    } else if (name == "pickPosition") { // a place on the plan, taken by a click
+        p.setPen(QPen(kRed, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(16, 16), 9, 9);
+        p.setPen(QPen(kInk, 2));
+        p.drawLine(16, 2, 16, 30);
+        p.drawLine(2, 16, 30, 16);
     } else if (name == "showpol") {
         zigzag(p, kBlue);
         p.setPen(QPen(kRed, 2));
