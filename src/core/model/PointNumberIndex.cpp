@@ -8,41 +8,63 @@ namespace {
 
 constexpr std::uint32_t kNoRow = std::numeric_limits<std::uint32_t>::max();
 
+using NumberAt = std::pair<std::int32_t, std::uint32_t>; // (number, offset in the chunk)
+
+// The chunk's numbers sorted with their offsets, kept in its summary (as findPoint keeps them)
+// until the chunk changes: a pan or a zoom redraws without sorting anything again.
+const std::vector<NumberAt>& sortedNumbers(std::span<const PointRecord> chunk,
+                                           PointChunkSummary& s) {
+    if (!s.numbersReady) {
+        s.numbers.clear();
+        s.numbers.reserve(chunk.size());
+        for (std::size_t i = 0; i < chunk.size(); ++i)
+            s.numbers.emplace_back(chunk[i].number, static_cast<std::uint32_t>(i));
+        std::sort(s.numbers.begin(), s.numbers.end());
+        s.numbersReady = true;
+    }
+    return s.numbers;
+}
+
 } // namespace
 
 PointNumberIndex::PointNumberIndex(const PointTable& points, std::size_t count, std::int32_t low,
                                    std::int32_t high) {
     // Rows are 32-bit: a table that large would not fit in memory anyway.
     count = std::min<std::size_t>({count, points.size(), kNoRow});
-    std::vector<Hit> hits;
+    std::vector<Slice> slices;
+    std::size_t hits = 0;
     std::int32_t min = high, max = low;
-    points.forEachChunk([&](std::span<const PointRecord> chunk, auto&, std::size_t first) {
-        const std::size_t n = first < count ? std::min(chunk.size(), count - first) : 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const std::int32_t number = chunk[i].number;
-            if (number < low || number > high) continue;
-            hits.push_back({number, static_cast<std::uint32_t>(first + i)});
-            min = std::min(min, number);
-            max = std::max(max, number);
-        }
-    });
-    if (hits.empty()) return;
-    // Point numbers are mostly dense: then a slot per number beats sorting the hits.
+    points.forEachChunk(
+        [&](std::span<const PointRecord> chunk, PointChunkSummary& s, std::size_t first) {
+            if (first >= count) return;
+            const std::vector<NumberAt>& numbers = sortedNumbers(chunk, s);
+            const auto from = std::lower_bound(numbers.begin(), numbers.end(), NumberAt(low, 0));
+            const auto to = std::upper_bound(from, numbers.end(), NumberAt(high, kNoRow));
+            if (from == to) return;
+            slices.push_back({first, std::span<const NumberAt>(from, to)});
+            hits += static_cast<std::size_t>(to - from);
+            min = std::min(min, from->first), max = std::max(max, std::prev(to)->first);
+        });
+    if (slices.empty()) return;
+    // Point numbers are mostly dense: then a slot per number beats sorting.
     const std::uint64_t span = static_cast<std::uint64_t>(std::int64_t{max} - min) + 1;
-    if (span <= 4 * std::uint64_t{hits.size()} + 4096)
-        fromDense(hits, min, max);
+    if (span <= 4 * std::uint64_t{hits} + 4096)
+        fromDense(slices, count, min, max);
     else
-        fromSorted(hits);
+        fromSorted(slices, count);
 }
 
-void PointNumberIndex::fromDense(const std::vector<Hit>& hits, std::int32_t low,
-                                 std::int32_t high) {
+void PointNumberIndex::fromDense(const std::vector<Slice>& slices, std::size_t count,
+                                 std::int32_t low, std::int32_t high) {
     std::vector<std::uint32_t> slot(static_cast<std::size_t>(std::int64_t{high} - low) + 1, kNoRow);
-    for (const Hit& h : hits) { // in table order: the first row of a number wins
-        std::uint32_t& s = slot[static_cast<std::size_t>(std::int64_t{h.number} - low)];
-        if (s == kNoRow) s = h.row;
-    }
-    rows_.reserve(hits.size());
+    // Chunks in table order, each sorted by number and then offset: the first row wins.
+    for (const Slice& c : slices)
+        for (const auto& [number, offset] : c.numbers) {
+            std::uint32_t& s = slot[static_cast<std::size_t>(std::int64_t{number} - low)];
+            if (s == kNoRow && c.first + offset < count)
+                s = static_cast<std::uint32_t>(c.first + offset);
+        }
+    rows_.reserve(slot.size());
     std::int64_t runFirst = 0;
     bool inRun = false;
     for (std::size_t k = 0; k < slot.size(); ++k) {
@@ -58,21 +80,24 @@ void PointNumberIndex::fromDense(const std::vector<Hit>& hits, std::int32_t low,
     if (inRun) addRun(static_cast<std::int32_t>(runFirst), high);
 }
 
-void PointNumberIndex::fromSorted(std::vector<Hit>& hits) {
-    std::sort(hits.begin(), hits.end(), [](const Hit& a, const Hit& b) {
-        return a.number != b.number ? a.number < b.number : a.row < b.row;
-    });
+void PointNumberIndex::fromSorted(const std::vector<Slice>& slices, std::size_t count) {
+    std::vector<NumberAt> hits; // (number, row)
+    for (const Slice& c : slices)
+        for (const auto& [number, offset] : c.numbers)
+            if (c.first + offset < count)
+                hits.emplace_back(number, static_cast<std::uint32_t>(c.first + offset));
+    std::sort(hits.begin(), hits.end());
     rows_.reserve(hits.size());
     std::size_t k = 0;
     while (k < hits.size()) {
-        const std::int32_t first = hits[k].number;
+        const std::int32_t first = hits[k].first;
         std::int32_t last = first;
-        rows_.push_back(hits[k].row);
+        rows_.push_back(hits[k].second);
         for (++k; k < hits.size(); ++k) {
-            if (hits[k].number == last) continue; // a later row of the same number
-            if (std::int64_t{hits[k].number} != std::int64_t{last} + 1) break;
-            last = hits[k].number;
-            rows_.push_back(hits[k].row);
+            if (hits[k].first == last) continue; // a later row of the same number
+            if (std::int64_t{hits[k].first} != std::int64_t{last} + 1) break;
+            last = hits[k].first;
+            rows_.push_back(hits[k].second);
         }
         addRun(first, last);
     }

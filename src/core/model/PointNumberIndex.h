@@ -1,13 +1,15 @@
 #pragma once
 // Where each point number first occurs in the point table, for the numbers in a given span,
-// built in one pass over the points. Consecutive numbers are kept together as runs, so a
-// range "5-900" is checked with one search and its rows are read in order after it: the cost
-// follows the points that exist, never the numbers a text names.
+// built from the sorted numbers each chunk of the table keeps (sorted once, until the chunk
+// changes). Consecutive numbers are kept together as runs, so a range "5-900" is checked with
+// one search and its rows are read in order after it: the cost follows the points that exist,
+// never the numbers a text names.
 #include "model/PointRecord.h"
 
 #include <cstdint>
 #include <limits>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace zorvane {
@@ -33,14 +35,16 @@ class PointNumberIndex {
         std::int32_t first, last;
         std::size_t offset;
     };
-    struct Hit {
-        std::int32_t number;
-        std::uint32_t row;
+    // The part of one chunk's sorted (number, offset) list that falls in the span.
+    struct Slice {
+        std::size_t first; // row of the chunk's first record
+        std::span<const std::pair<std::int32_t, std::uint32_t>> numbers;
     };
     const Run* runOf(std::int32_t number) const;
     void addRun(std::int32_t first, std::int32_t last);
-    void fromDense(const std::vector<Hit>& hits, std::int32_t low, std::int32_t high);
-    void fromSorted(std::vector<Hit>& hits);
+    void fromDense(const std::vector<Slice>& slices, std::size_t count, std::int32_t low,
+                   std::int32_t high);
+    void fromSorted(const std::vector<Slice>& slices, std::size_t count);
 
     std::vector<Run> runs_; // ascending, neither overlapping nor touching
     std::vector<std::uint32_t> rows_;
