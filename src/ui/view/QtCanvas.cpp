@@ -1,6 +1,7 @@
 #include "ui/view/QtCanvas.h"
 
 #include "ui/app/QtColour.h"
+#include "ui/view/ArcPolyline.h"
 #include "ui/view/GlyphCache.h"
 
 #include "model/LegendRecord.h"
@@ -18,6 +19,7 @@
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <tuple>
 
@@ -25,6 +27,8 @@ namespace zorvane::ui {
 
 namespace {
 constexpr int kMaxPenWidth = 255;
+// How far a flattened arc may stray from the true curve, in pixels.
+constexpr double kArcTolerance = 0.2;
 } // namespace
 
 QtCanvas::QtCanvas(QImage& image) : image_(image) {
@@ -39,6 +43,7 @@ QtCanvas::QtCanvas(QImage& image) : image_(image) {
         height_ = image_.height();
         painter_.begin(&image_);
     }
+    lines_ = LineRaster(reinterpret_cast<std::uint32_t*>(bits_), stride_, width_, height_);
     shapeMarks(1);
     setFont({"Arial", 12, 0, kBlack});
 }
@@ -67,6 +72,7 @@ void QtCanvas::setPen(Colour colour, int width) {
     penRgb_ = rgb;
     penWidth_ = width;
     painterPenStale_ = true;
+    lines_.setPen(rgb, width);
 }
 
 void QtCanvas::shapeMarks(int width) {
@@ -101,9 +107,7 @@ void QtCanvas::line(int x1, int y1, int x2, int y2) {
         const Mark mark{x1, y1, 0};
         return stampMarks(std::span<const Mark>(&mark, 1), penWidth_, penRgb_);
     }
-    if (!painter_.isActive()) return;
-    applyPen();
-    painter_.drawLine(x1, y1, x2, y2);
+    lines_.segment({double(x1), double(y1)}, {double(x2), double(y2)});
 }
 
 void QtCanvas::marks(std::span<const Mark> marks, int width) {
@@ -118,6 +122,7 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
     const std::int64_t width = width_, height = height_, reach = markReach_;
     const Span* const spans = mark_.data();
     const std::size_t rows = mark_.size();
+    const bool block3 = penWidth == 3; // the shape above is then a 3 x 3 block
     QRgb lastRgb = 0xFF000000u;
     Colour last = 0;
     for (const Mark& p : marks) {
@@ -126,6 +131,11 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
         if (p.x >= reach && p.y >= reach && p.x < width - reach && p.y < height - reach) {
             // Wholly inside, the common case: no clipping per row.
             QRgb* const centre = bits + p.y * stride + p.x;
+            if (block3) { // the plan's own marks
+                for (QRgb* row : {centre - stride, centre, centre + stride})
+                    row[-1] = rgb, row[0] = rgb, row[1] = rgb;
+                continue;
+            }
             for (std::size_t r = 0; r < rows; ++r) {
                 QRgb* const row = centre + spans[r].dy * stride;
                 for (int dx = spans[r].x0; dx <= spans[r].x1; ++dx) row[dx] = rgb;
@@ -144,11 +154,10 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
 }
 
 void QtCanvas::polyline(std::span<const PixelPos> vertices) {
-    if (!painter_.isActive() || vertices.size() < 2) return;
-    applyPen();
-    points_.clear();
-    for (const PixelPos& v : vertices) points_.emplace_back(v.x, v.y);
-    painter_.drawPolyline(points_.data(), static_cast<int>(points_.size()));
+    if (vertices.size() < 2) return;
+    rasterPoints_.clear();
+    for (const PixelPos& v : vertices) rasterPoints_.push_back({double(v.x), double(v.y)});
+    lines_.polyline(rasterPoints_);
 }
 
 void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
@@ -163,28 +172,26 @@ void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                    int yEnd) {
-    if (!painter_.isActive()) return;
-    applyPen();
     const double l = std::min(left, right), r = std::max(left, right);
     const double t = std::min(top, bottom), b = std::max(top, bottom);
-    const double cx = (l + r) / 2, cy = (t + b) / 2, ax = (r - l) / 2, ay = (b - t) / 2;
-    // Qt measures arcs in the ellipse's own parameter, counter-clockwise from 3 o'clock with y
-    // up; a ray through a point meets the ellipse at the parameter of the scaled offset.
-    auto degrees = [&](int x, int y) {
-        const double dx = ax > 0 ? (x - cx) / ax : x - cx;
-        const double dy = ay > 0 ? (cy - y) / ay : cy - y;
-        return std::atan2(dy, dx) * 180 / 3.14159265358979323846;
+    EllipseArc arc{(l + r) / 2, (t + b) / 2, (r - l) / 2, (b - t) / 2, 0, 0};
+    // Angles in the ellipse's own parameter, counter-clockwise from 3 o'clock with y up: a ray
+    // through a point meets the ellipse at the parameter of the scaled offset.
+    auto parameter = [&](int x, int y) {
+        const double dx = arc.ax > 0 ? (x - arc.cx) / arc.ax : x - arc.cx;
+        const double dy = arc.ay > 0 ? (arc.cy - y) / arc.ay : arc.cy - y;
+        return std::atan2(dy, dx);
     };
-    const double start = degrees(xStart, yStart);
-    double sweep = std::fmod(degrees(xEnd, yEnd) - start + 720, 360);
-    if (sweep == 0) sweep = 360; // start and end on one ray: the whole ellipse
-    // A path keeps the angles exact; drawArc rounds them to 1/16 degree, which on a flat arc
-    // of a large radius runs pixels past its end points.
-    const QRectF rect(l, t, r - l, b - t);
-    QPainterPath path;
-    path.arcMoveTo(rect, start);
-    path.arcTo(rect, start, sweep);
-    painter_.drawPath(path);
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    arc.start = parameter(xStart, yStart);
+    arc.sweep = std::fmod(parameter(xEnd, yEnd) - arc.start + 2 * kTwoPi, kTwoPi);
+    if (arc.sweep == 0) arc.sweep = kTwoPi; // start and end on one ray: the whole ellipse
+    // Only the parts on the surface are flattened, with exact ends (no rounding of the angles
+    // to 1/16 degree, which on a flat arc of a large radius runs pixels past its end points).
+    const double margin = penWidth_ / 2.0 + 2;
+    const VisibleBox box{-margin, -margin, width_ - 1 + margin, height_ - 1 + margin};
+    flattenArc(arc, box, kArcTolerance,
+               [&](std::span<const RasterPoint> run) { lines_.polyline(run); });
 }
 
 void QtCanvas::setFont(const CanvasFont& font) {
