@@ -20,6 +20,7 @@
 #include <numbers>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace zorvane;
@@ -373,6 +374,31 @@ void BM_ReferenceQPainterLabels(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * n));
 }
 
+// The pictures behind the figures, for a look: ZORVANE_REDRAW_PNG=folder writes each scene as
+// drawn here and with QPainter's strokes.
+void savePictures(const QString& folder) {
+    const std::tuple<const char*, const Scene*, DisplayToggles> scenes[] = {
+        {"frame", &frameScene(), kEverything},
+        {"wide", &wideScene(10000), kPolylinesOnly},
+        {"hostile", &hostileScene(20), hostileScene(20).view.toggles}};
+    for (const auto& [name, scene, toggles] : scenes)
+        for (const bool qpainter : {false, true}) {
+            Scene s = *scene;
+            s.view.toggles = toggles;
+            s.view.toggles.showPolylines = !qpainter;
+            QImage image(kWidth, kHeight, QImage::Format_RGB32);
+            {
+                QtCanvas canvas(image);
+                redrawPlan(s.doc, s.view, canvas);
+            }
+            if (qpainter) {
+                QPainterStrokes canvas(image);
+                drawPolylines(s.doc.polylines, s.doc.points, s.doc.screen, canvas);
+            }
+            image.save(folder + "/" + name + (qpainter ? "-qpainter" : "") + ".png");
+        }
+}
+
 // Keeps the CPU time per frame of each run (the median when repeated: the machine is
 // shared) so that the ratios come from this run's own numbers.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -442,6 +468,8 @@ int main(int argc, char** argv) {
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (const QString folder = qEnvironmentVariable("ZORVANE_REDRAW_PNG"); !folder.isEmpty())
+        savePictures(folder);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatios();
