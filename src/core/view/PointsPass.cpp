@@ -19,41 +19,33 @@ struct Digits {
     char* end;
 };
 
-// One bit per surface pixel, for the label cells that are painted later in the pass.
+// One bit per surface pixel, for the label cells that are painted later in the pass. The words
+// of a 64-pixel column strip are stored top to bottom, so that the rows of a cell are one run
+// of memory.
 class CoverageMask {
   public:
     CoverageMask(std::int64_t width, std::int64_t height)
-        : words_((width + 63) / 64), bits_(static_cast<std::size_t>(words_ * height), 0) {}
+        : height_(height), bits_(static_cast<std::size_t>((width + 63) / 64 * height), 0) {}
 
     // Marks the pixels x0..x1-1 by y0..y1-1 and tells whether all of them were marked already.
     bool cover(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1) {
         const std::int64_t w0 = x0 / 64, w1 = (x1 - 1) / 64;
-        const std::uint64_t head = ~std::uint64_t{0} << (x0 % 64);
-        const std::uint64_t tail = ~std::uint64_t{0} >> (63 - (x1 - 1) % 64);
-        std::uint64_t* row = bits_.data() + y0 * words_;
-        bool hidden = true;
-        if (w0 == w1) { // most labels lie within one word
-            const std::uint64_t mask = head & tail;
-            for (std::int64_t y = y0; y < y1; ++y, row += words_) {
-                hidden &= (row[w0] & mask) == mask;
-                row[w0] |= mask;
-            }
-            return hidden;
-        }
-        for (std::int64_t y = y0; y < y1; ++y, row += words_) {
-            hidden &= (row[w0] & head) == head && (row[w1] & tail) == tail;
-            row[w0] |= head;
-            row[w1] |= tail;
-            for (std::int64_t w = w0 + 1; w < w1; ++w) {
-                hidden &= row[w] == ~std::uint64_t{0};
-                row[w] = ~std::uint64_t{0};
+        std::uint64_t missing = 0;
+        for (std::int64_t w = w0; w <= w1; ++w) {
+            std::uint64_t mask = ~std::uint64_t{0};
+            if (w == w0) mask &= ~std::uint64_t{0} << (x0 % 64);
+            if (w == w1) mask &= ~std::uint64_t{0} >> (63 - (x1 - 1) % 64);
+            std::uint64_t* strip = bits_.data() + w * height_;
+            for (std::int64_t y = y0; y < y1; ++y) {
+                missing |= mask & ~strip[y];
+                strip[y] |= mask;
             }
         }
-        return hidden;
+        return missing == 0;
     }
 
   private:
-    std::int64_t words_;
+    std::int64_t height_;
     std::vector<std::uint64_t> bits_;
 };
 

@@ -6,6 +6,7 @@
 
 #include "model/LegendRecord.h"
 #include "text/Cp1252.h"
+#include "view/Prefetch.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -27,6 +28,7 @@ namespace zorvane::ui {
 
 namespace {
 constexpr int kMaxPenWidth = 255;
+constexpr std::size_t kMarksAhead = 12;
 // How far a flattened arc may stray from the true curve, in pixels.
 constexpr double kArcTolerance = 0.2;
 } // namespace
@@ -125,15 +127,27 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
     const bool block3 = penWidth == 3; // the shape above is then a 3 x 3 block
     QRgb lastRgb = 0xFF000000u;
     Colour last = 0;
-    for (const Mark& p : marks) {
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        const Mark& p = marks[k];
+        // Marks land all over the image, a cache miss per row: ask for later ones early.
+        if (k + kMarksAhead < marks.size()) {
+            const Mark& ahead = marks[k + kMarksAhead];
+            if (ahead.y >= 1 && ahead.y < height - 1 && ahead.x >= 0 && ahead.x < width) {
+                const QRgb* at = bits + ahead.y * stride + ahead.x;
+                prefetch(at - stride), prefetch(at), prefetch(at + stride);
+            }
+        }
         if (p.colour != last) last = p.colour, lastRgb = toQRgb(p.colour);
         const QRgb rgb = colour ? *colour : lastRgb;
         if (p.x >= reach && p.y >= reach && p.x < width - reach && p.y < height - reach) {
             // Wholly inside, the common case: no clipping per row.
             QRgb* const centre = bits + p.y * stride + p.x;
             if (block3) { // the plan's own marks
-                for (QRgb* row : {centre - stride, centre, centre + stride})
-                    row[-1] = rgb, row[0] = rgb, row[1] = rgb;
+                QRgb* const above = centre - stride;
+                QRgb* const below = centre + stride;
+                above[-1] = above[0] = above[1] = rgb;
+                centre[-1] = centre[0] = centre[1] = rgb;
+                below[-1] = below[0] = below[1] = rgb;
                 continue;
             }
             for (std::size_t r = 0; r < rows; ++r) {
@@ -214,16 +228,35 @@ int QtCanvas::textHeight() {
     return face_->cellHeight;
 }
 
+// A label wholly on the surface: the boxes of its characters side by side, row by row.
+void QtCanvas::copyBoxes(int x, int y, std::string_view cp1252) {
+    const int rows = face_->cellHeight;
+    QRgb* const top = bits_ + static_cast<std::int64_t>(y) * stride_ + x;
+    QRgb* pen = top;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        const int advance = face_->advance[byte];
+        const QRgb* from = face_->box(*tint_, byte).data();
+        QRgb* to = pen;
+        for (int row = 0; row < rows; ++row, from += advance, to += stride_)
+            std::copy_n(from, advance, to);
+        pen += advance;
+    }
+}
+
 void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& clip) {
     if (!tint_ || tint_->rgb != textRgb_) tint_ = face_->tint(textRgb_);
     const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
-    for (int row = ct; row < cb; ++row)
-        std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);
     const bool whole =
         cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == textWidth(cp1252);
+    if (whole && face_->keepsBoxes()) {
+        copyBoxes(x, y, cp1252);
+        return blendOverhangs(x, y, cp1252, clip);
+    }
+    for (int row = ct; row < cb; ++row)
+        std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);
     QRgb* const top = whole ? bits_ + static_cast<std::int64_t>(y) * stride_ : nullptr;
     std::int64_t pen = x;
-    bool overhangs = false;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
         const int advance = face_->advance[byte];
@@ -239,11 +272,19 @@ void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& cli
                 }
             }
         }
-        overhangs = overhangs || face_->overhangs[byte];
         pen += advance;
     }
+    blendOverhangs(x, y, cp1252, clip);
+}
+
+// Ink that reaches past a character's box into its neighbour's, laid over the cells.
+void QtCanvas::blendOverhangs(int x, int y, std::string_view cp1252, const QRect& clip) {
+    bool overhangs = false;
+    for (const char c : cp1252)
+        overhangs = overhangs || face_->overhangs[static_cast<unsigned char>(c)];
     if (!overhangs) return;
-    pen = x;
+    const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
+    std::int64_t pen = x;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
         if (face_->overhangs[byte]) {
