@@ -15,17 +15,44 @@ double nearest(double v) {
     return std::floor(v + 0.5);
 }
 
-// Narrows [from, to] to the x with low <= k * x + c <= high.
-void keepBetween(double k, double c, double low, double high, double& from, double& to) {
-    if (k == 0) {
-        if (c < low || c > high) from = kInfinity, to = -kInfinity;
-        return;
+// The points at most r across a segment whose perpendicular foot falls on it: on row y the x
+// with |dx (y - ay) - dy (x - ax)| <= r |d| and 0 <= dx (x - ax) + dy (y - ay) <= |d|^2. Both
+// bounds move linearly with the row, so they are set up once per segment.
+class Band {
+  public:
+    Band(RasterPoint a, RasterPoint b, double r)
+        : a_(a), dx_(b.x - a.x), dy_(b.y - a.y), r_(r), length2_(dx_ * dx_ + dy_ * dy_) {
+        if (dy_ != 0)
+            acrossSlope_ = dx_ / dy_, acrossHalf_ = r * std::sqrt(length2_) / std::abs(dy_);
+        if (dx_ != 0) alongSlope_ = -dy_ / dx_, alongWidth_ = length2_ / dx_;
     }
-    double p = (low - c) / k, q = (high - c) / k;
-    if (p > q) std::swap(p, q);
-    from = std::max(from, p);
-    to = std::min(to, q);
-}
+
+    bool row(int y, double& from, double& to) const {
+        if (length2_ == 0) return false;
+        const double t = y - a_.y;
+        if (dy_ != 0) {
+            from = a_.x + t * acrossSlope_ - acrossHalf_;
+            to = from + 2 * acrossHalf_;
+        } else if (std::abs(t) <= r_) {
+            from = -kInfinity, to = kInfinity;
+        } else {
+            return false;
+        }
+        if (dx_ != 0) {
+            double p = a_.x + t * alongSlope_, q = p + alongWidth_;
+            if (p > q) std::swap(p, q);
+            from = std::max(from, p), to = std::min(to, q);
+        } else if (dy_ * t < 0 || dy_ * t > length2_) {
+            return false;
+        }
+        return from <= to;
+    }
+
+  private:
+    RasterPoint a_;
+    double dx_, dy_, r_, length2_;
+    double acrossSlope_ = 0, acrossHalf_ = 0, alongSlope_ = 0, alongWidth_ = 0;
+};
 
 } // namespace
 
@@ -120,10 +147,9 @@ bool LineRaster::clip(RasterPoint& a, RasterPoint& b) const {
 // two end discs and the band between them cover, which is one run because the shape is convex.
 void LineRaster::capsule(RasterPoint a, RasterPoint b) {
     const double r = radius_, r2 = r * r;
-    const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy, reach = r * std::sqrt(length2);
     const int first = std::max(0, static_cast<int>(std::ceil(std::min(a.y, b.y) - r)));
     const int last = std::min(height_ - 1, static_cast<int>(std::floor(std::max(a.y, b.y) + r)));
+    const Band band(a, b, r);
     for (int y = first; y <= last; ++y) {
         double left = kInfinity, right = -kInfinity;
         for (const RasterPoint& end : {a, b}) {
@@ -133,13 +159,8 @@ void LineRaster::capsule(RasterPoint a, RasterPoint b) {
             left = std::min(left, end.x - h);
             right = std::max(right, end.x + h);
         }
-        if (length2 > 0) {
-            // Distance across the segment at most r, and the foot of the perpendicular on it.
-            double from = -kInfinity, to = kInfinity;
-            keepBetween(-dy, dx * (y - a.y) + dy * a.x, -reach, reach, from, to);
-            keepBetween(dx, dy * (y - a.y) - dx * a.x, 0, length2, from, to);
-            if (from <= to) left = std::min(left, from), right = std::max(right, to);
-        }
+        double from, to;
+        if (band.row(y, from, to)) left = std::min(left, from), right = std::max(right, to);
         if (left <= right) span(y, left, right);
     }
 }

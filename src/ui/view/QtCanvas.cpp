@@ -244,11 +244,11 @@ void QtCanvas::copyBoxes(int x, int y, std::string_view cp1252) {
     }
 }
 
-void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& clip) {
+void QtCanvas::drawCells(int x, int y, std::string_view cp1252, std::int64_t width,
+                         const QRect& clip) {
     if (!tint_ || tint_->rgb != textRgb_) tint_ = face_->tint(textRgb_);
     const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
-    const bool whole =
-        cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == textWidth(cp1252);
+    const bool whole = cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == width;
     if (whole && face_->keepsBoxes()) {
         copyBoxes(x, y, cp1252);
         return blendOverhangs(x, y, cp1252, clip);
@@ -309,7 +309,7 @@ void QtCanvas::text(int x, int y, std::string_view cp1252) {
         static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + face_->cellHeight, height_));
     if (cl >= cr || ct >= cb) return;
     const QRect clip(cl, ct, cr - cl, cb - ct);
-    if (face_->cached) return drawCells(x, y, cp1252, clip);
+    if (face_->cached) return drawCells(x, y, cp1252, width, clip);
     if (!painter_.isActive()) return;
     for (int row = ct; row < cb; ++row)
         std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);
