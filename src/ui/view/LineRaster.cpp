@@ -80,6 +80,7 @@ void LineRaster::polyline(std::span<const RasterPoint> points) {
 
 void LineRaster::segment(RasterPoint a, RasterPoint b) {
     if (width_ <= 0 || height_ <= 0) return;
+    if (!std::isfinite(a.x + a.y + b.x + b.y)) return; // no place on the surface
     if (!wide_) return thin(a, b);
     a.x += shift_, a.y += shift_, b.x += shift_, b.y += shift_;
     if (clip(a, b)) capsule(a, b);
@@ -105,6 +106,8 @@ template <bool Steep> void LineRaster::thinWalk(double u1, double v1, double u2,
         const double a = u1 + (-1 - v1) / slope, b = u1 + (vExtent - v1) / slope;
         from = std::max(from, std::floor(std::min(a, b)));
         to = std::min(to, std::ceil(std::max(a, b)));
+    } else if (nearest(v1) < 0 || nearest(v1) >= vExtent) {
+        return;
     }
     for (double u = from; u <= to; ++u) {
         const double v = nearest(v1 + (u - u1) * slope);

@@ -4,25 +4,16 @@
 #include "ui/view/ArcPolyline.h"
 #include "ui/view/GlyphCache.h"
 
-#include "model/LegendRecord.h"
-#include "text/Cp1252.h"
 #include "view/Prefetch.h"
 
-#include <QCoreApplication>
-#include <QFontMetrics>
-#include <QFontMetricsF>
-#include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <map>
 #include <numbers>
 #include <optional>
-#include <tuple>
 
 namespace zorvane::ui {
 
@@ -186,6 +177,7 @@ void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                    int yEnd) {
+    if (width_ <= 0 || height_ <= 0) return;
     const double l = std::min(left, right), r = std::max(left, right);
     const double t = std::min(top, bottom), b = std::max(top, bottom);
     EllipseArc arc{(l + r) / 2, (t + b) / 2, (r - l) / 2, (b - t) / 2, 0, 0};
