@@ -13,6 +13,13 @@ namespace zorvane {
 
 namespace {
 
+// The numbers the definitions name, as one span: only points in it are indexed.
+struct NumberSpan {
+    std::int32_t low = std::numeric_limits<std::int32_t>::max();
+    std::int32_t high = std::numeric_limits<std::int32_t>::min();
+    void add(std::int32_t a, std::int32_t b) { low = std::min(low, a), high = std::max(high, b); }
+};
+
 // What reading a definition's points text found, before any point is looked up.
 struct Parsed {
     enum class State { Parts, BadBound, TooLong } state = State::Parts;
@@ -21,12 +28,28 @@ struct Parsed {
     std::string badBound;
 };
 
-// The numbers the definitions name, as one span: only points in it are indexed.
-struct NumberSpan {
-    std::int32_t low = std::numeric_limits<std::int32_t>::max();
-    std::int32_t high = std::numeric_limits<std::int32_t>::min();
-    void add(std::int32_t a, std::int32_t b) { low = std::min(low, a), high = std::max(high, b); }
-};
+Parsed readDefinition(std::string_view text, std::vector<PointListPart>& parts, NumberSpan& named) {
+    Parsed d;
+    try {
+        const std::vector<PointListPart> own = pointListParts(text);
+        d.first = parts.size(), d.count = own.size();
+        for (const PointListPart& p : own) {
+            d.entries += p.entries();
+            std::int32_t number = 0;
+            if (p.range)
+                named.add(p.low, p.high);
+            else if (readPointListEntry(p.entry, number))
+                named.add(number, number);
+        }
+        parts.insert(parts.end(), own.begin(), own.end());
+    } catch (const InvalidIntegerError& e) {
+        d.state = Parsed::State::BadBound;
+        d.badBound = e.text();
+    } catch (const PointListTooLongError&) {
+        d.state = Parsed::State::TooLong; // no case holds that many points: one is missing
+    }
+    return d;
+}
 
 enum class Verdict { Drawable, Missing, NotANumber };
 
@@ -46,6 +69,20 @@ Verdict check(std::span<const PointListPart> parts, const PointNumberIndex& inde
         if (index.find(number) == PointNumberIndex::kNone) return Verdict::Missing;
     }
     return Verdict::Drawable;
+}
+
+Verdict check(const Parsed& d, std::span<const PointListPart> parts, const PointNumberIndex& index,
+              std::string_view& badEntry) {
+    switch (d.state) {
+    case Parsed::State::TooLong:
+        return Verdict::Missing;
+    case Parsed::State::BadBound:
+        badEntry = d.badBound;
+        return Verdict::NotANumber;
+    case Parsed::State::Parts:
+    default:
+        return check(parts, index, badEntry);
+    }
 }
 
 // The first `limit` vertices of a drawable definition.
@@ -96,29 +133,11 @@ PolylineDrawReport drawPolylines(const PolylineTable& polylines, const PointTabl
     if (polylines.empty()) return report;
 
     std::vector<PointListPart> parts;
-    std::vector<Parsed> parsed(polylines.size());
+    std::vector<Parsed> parsed;
+    parsed.reserve(polylines.size());
     NumberSpan named;
-    for (std::size_t k = 0; k < polylines.size(); ++k) {
-        Parsed& d = parsed[k];
-        try {
-            const std::vector<PointListPart> own = pointListParts(polylines[k].pointsText.view());
-            d.first = parts.size(), d.count = own.size();
-            for (const PointListPart& p : own) {
-                d.entries += p.entries();
-                std::int32_t number = 0;
-                if (p.range)
-                    named.add(p.low, p.high);
-                else if (readPointListEntry(p.entry, number))
-                    named.add(number, number);
-            }
-            parts.insert(parts.end(), own.begin(), own.end());
-        } catch (const InvalidIntegerError& e) {
-            d.state = Parsed::State::BadBound;
-            d.badBound = e.text();
-        } catch (const PointListTooLongError&) {
-            d.state = Parsed::State::TooLong;
-        }
-    }
+    for (const PolylineRecord& record : polylines)
+        parsed.push_back(readDefinition(record.pointsText.view(), parts, named));
 
     const std::size_t count = std::min(points.size(), screen.size());
     const PointNumberIndex index = named.low <= named.high
@@ -130,21 +149,20 @@ PolylineDrawReport drawPolylines(const PolylineTable& polylines, const PointTabl
         const PolylineRecord& record = polylines[k];
         const Parsed& d = parsed[k];
         const std::span<const PointListPart> own(parts.data() + d.first, d.count);
-        std::string_view badEntry = d.badBound;
-        Verdict verdict = Verdict::NotANumber;
-        if (d.state == Parsed::State::TooLong)
-            verdict = Verdict::Missing;
-        else if (d.state == Parsed::State::Parts)
-            verdict = check(own, index, badEntry);
-        if (verdict == Verdict::Missing) {
+        std::string_view badEntry;
+        switch (check(d, own, index, badEntry)) {
+        case Verdict::Missing:
             report.brokenNames.push_back(record.name.str());
-        } else if (verdict == Verdict::NotANumber) {
+            break;
+        case Verdict::NotANumber:
             if (report.conversionError.empty())
                 report.conversionError = conversionErrorMessage(badEntry, record.name.view());
-        } else {
-            const std::size_t limit = isArcName(record.name.view()) ? 3 : d.entries;
-            collectVertices(own, index, screen, limit, vertices);
+            break;
+        case Verdict::Drawable:
+            collectVertices(own, index, screen, isArcName(record.name.view()) ? 3 : d.entries,
+                            vertices);
             drawDefinition(record, d.entries, vertices, canvas);
+            break;
         }
     }
     return report;
