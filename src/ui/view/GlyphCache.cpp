@@ -157,9 +157,10 @@ const std::vector<QRgb>& GlyphFace::box(GlyphTint& t, unsigned char byte) {
     std::vector<QRgb>& pixels = t.box[byte];
     if (t.boxBuilt[byte]) return pixels;
     t.boxBuilt[byte] = true;
-    pixels.assign(static_cast<std::size_t>(advance[byte]) * cellHeight, 0xFFFFFFFFu);
+    const int stride = boxStride(advance[byte]);
+    pixels.assign(static_cast<std::size_t>(stride) * cellHeight, 0xFFFFFFFFu);
     for (const GlyphTint::Pixel& p : ink(t, byte))
-        pixels[static_cast<std::size_t>(p.dy) * advance[byte] + p.dx] = p.rgb;
+        pixels[static_cast<std::size_t>(p.dy) * stride + p.dx] = p.rgb;
     return pixels;
 }
 

@@ -34,7 +34,8 @@ struct GlyphTint {
     QRgb rgb = 0;
     std::array<std::vector<Pixel>, 256> ink;
     std::array<bool, 256> built{};
-    std::array<std::vector<QRgb>, 256> box; // rows of `advance` pixels, top to bottom
+    // Rows of boxStride(advance) pixels, top to bottom; the pixels past the advance are white.
+    std::array<std::vector<QRgb>, 256> box;
     std::array<bool, 256> boxBuilt{};
 };
 
@@ -74,6 +75,9 @@ struct GlyphFace {
     bool keepsBoxes() const;
     // The character's whole box in the tint's colour; built on first use.
     const std::vector<QRgb>& box(GlyphTint& t, unsigned char byte);
+    // Box rows are padded to a multiple of four pixels, so that most rows are copied in a few
+    // fixed-size moves.
+    static int boxStride(int advance) { return (advance + 3) & ~3; }
 };
 
 // The face of a font; faces are kept for the next canvas.

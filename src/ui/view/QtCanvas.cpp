@@ -220,18 +220,45 @@ int QtCanvas::textHeight() {
     return face_->cellHeight;
 }
 
-// A label wholly on the surface: the boxes of its characters side by side, row by row.
-void QtCanvas::copyBoxes(int x, int y, std::string_view cp1252) {
+namespace {
+
+// `rows` rows of N pixels: a size the compiler turns into a few moves, where a call to copy a
+// handful of pixels costs more than the copy.
+template <int N> void copyRows(QRgb* to, std::ptrdiff_t stride, const QRgb* from, int rows) {
+    for (int row = 0; row < rows; ++row, from += N, to += stride)
+        std::memcpy(to, from, N * sizeof(QRgb));
+}
+
+} // namespace
+
+// A label wholly on the surface: the boxes of its characters side by side, left to right. A
+// padded row may spill into the next character's box, which is written after it; only a spill
+// past the end of the cell is avoided.
+void QtCanvas::copyBoxes(int x, int y, std::string_view cp1252, std::int64_t width) {
     const int rows = face_->cellHeight;
-    QRgb* const top = bits_ + static_cast<std::int64_t>(y) * stride_ + x;
-    QRgb* pen = top;
+    QRgb* pen = bits_ + static_cast<std::int64_t>(y) * stride_ + x;
+    QRgb* const end = pen + width;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
-        const int advance = face_->advance[byte];
+        const int advance = face_->advance[byte], padded = GlyphFace::boxStride(advance);
         const QRgb* from = face_->box(*tint_, byte).data();
-        QRgb* to = pen;
-        for (int row = 0; row < rows; ++row, from += advance, to += stride_)
-            std::copy_n(from, advance, to);
+        switch (pen + padded <= end ? padded : 0) {
+        case 4:
+            copyRows<4>(pen, stride_, from, rows);
+            break;
+        case 8:
+            copyRows<8>(pen, stride_, from, rows);
+            break;
+        case 12:
+            copyRows<12>(pen, stride_, from, rows);
+            break;
+        case 16:
+            copyRows<16>(pen, stride_, from, rows);
+            break;
+        default:
+            for (int row = 0; row < rows; ++row)
+                std::copy_n(from + row * padded, advance, pen + row * stride_);
+        }
         pen += advance;
     }
 }
@@ -242,7 +269,7 @@ void QtCanvas::drawCells(int x, int y, std::string_view cp1252, std::int64_t wid
     const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
     const bool whole = cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == width;
     if (whole && face_->keepsBoxes()) {
-        copyBoxes(x, y, cp1252);
+        copyBoxes(x, y, cp1252, width);
         return blendOverhangs(x, y, cp1252, clip);
     }
     for (int row = ct; row < cb; ++row)

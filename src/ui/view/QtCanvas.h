@@ -61,7 +61,7 @@ class QtCanvas final : public Canvas {
     // Marks in their own colours, or all in `colour` when given.
     void stampMarks(std::span<const Mark> marks, int penWidth, std::optional<QRgb> colour);
     void drawCells(int x, int y, std::string_view cp1252, std::int64_t width, const QRect& clip);
-    void copyBoxes(int x, int y, std::string_view cp1252);
+    void copyBoxes(int x, int y, std::string_view cp1252, std::int64_t width);
     void blendOverhangs(int x, int y, std::string_view cp1252, const QRect& clip);
 
     QImage& image_;
