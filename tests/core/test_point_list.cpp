@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace zorvane {
 namespace {
 
@@ -43,10 +45,31 @@ TEST(PointList, NotIntegersNameTheOffendingText) {
         EXPECT_THROW(pointListEntryValue(bad), InvalidIntegerError) << bad;
 }
 
+// Parts stay parts: the count of entries is known without expanding a range.
+TEST(PointList, PartsKeepRangesWhole) {
+    const auto parts = pointListParts(" 7 , 9-5,x,,1--3, 2147483647-2147483647");
+    ASSERT_EQ(parts.size(), 5u);
+    EXPECT_EQ(parts[0].entry, "7");
+    EXPECT_EQ(parts[2].entry, "x");
+    const std::tuple<std::size_t, std::int32_t, std::int32_t, std::uint64_t> ranges[] = {
+        {1, 5, 9, 5}, {3, -3, 1, 5}, {4, 2147483647, 2147483647, 1}};
+    for (const auto& [k, low, high, entries] : ranges) {
+        EXPECT_TRUE(parts[k].range && parts[k].entry.empty()) << k;
+        EXPECT_EQ(parts[k].low, low);
+        EXPECT_EQ(parts[k].high, high);
+        EXPECT_EQ(parts[k].entries(), entries);
+    }
+    EXPECT_EQ(parts[0].entries() + parts[2].entries(), 2u);
+    std::int32_t v = 0;
+    EXPECT_TRUE(readPointListEntry(" -12", v) && v == -12);
+    EXPECT_FALSE(readPointListEntry("12 ", v));
+}
+
 TEST(PointList, HugeRangesAreRefusedBeforeAnythingIsBuilt) {
     for (const char* hostile : {"1-2000000000", "2147483647--2147483648", "1-600000,1-600000"}) {
         EXPECT_THROW(parsePointList(hostile), PointListTooLongError) << hostile;
         EXPECT_THROW(parsePointNumbers(hostile), PointListTooLongError) << hostile;
+        EXPECT_THROW(pointListParts(hostile), PointListTooLongError) << hostile;
     }
     const std::string atLimit = "1-" + std::to_string(kMaxPointListEntries);
     EXPECT_EQ(parsePointNumbers(atLimit).size(), kMaxPointListEntries);

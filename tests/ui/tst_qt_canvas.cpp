@@ -6,8 +6,10 @@
 #include <QFontMetrics>
 #include <QtTest>
 
+#include <array>
 #include <cmath>
 #include <numbers>
+#include <span>
 
 using namespace zorvane;
 using zorvane::ui::QtCanvas;
@@ -42,6 +44,10 @@ class TstQtCanvas : public QObject {
     void arcPixelsFollowTheCircleThroughTheMiddlePoint();
     void textCellsAreOpaqueAndClipped();
     void signedFontHeightsAndExtremes();
+    void thinLinesOnePixelPerStepEitherWay();
+    void widePensHaveRoundEnds();
+    void wideLinesFromFarOffShowTheirVisiblePart();
+    void flatArcsOfHugeRadius();
 };
 
 void TstQtCanvas::smallCaseLandsOnItsPixels() {
@@ -90,25 +96,26 @@ void TstQtCanvas::arcPixelsFollowTheCircleThroughTheMiddlePoint() {
     const double arcs[][3] = {{180, 90, 0},   {180, 270, 0},  {200, 80, -20}, {-20, 80, 200},
                               {10, 100, 250}, {250, 300, 10}, {135, 300, 45}};
     for (const auto& a : arcs)
-        for (const bool full : {false, true}) {
-            QImage img = blank(300, 220);
-            {
-                QtCanvas canvas(img);
-                canvas.setPen(0xFF0000, 1);
-                const QPoint p1 = at(a[0]), p2 = at(a[1]), p3 = at(a[2]);
-                drawArc(canvas, p1.x(), p1.y(), p2.x(), p2.y(), p3.x(), p3.y(), full);
+        for (const bool full : {false, true})
+            for (const int width : {1, 4}) {
+                QImage img = blank(300, 220);
+                {
+                    QtCanvas canvas(img);
+                    canvas.setPen(0xFF0000, width);
+                    const QPoint p1 = at(a[0]), p2 = at(a[1]), p3 = at(a[2]);
+                    drawArc(canvas, p1.x(), p1.y(), p2.x(), p2.y(), p3.x(), p3.y(), full);
+                }
+                for (int y = 0; y < img.height(); ++y)
+                    for (int x = 0; x < img.width(); ++x)
+                        if (img.pixel(x, y) != kWhiteRgb)
+                            QVERIFY(std::abs(std::hypot(x - cx, y - cy) - r) < 2 + width / 2);
+                QVERIFY(paintedNear(img, at(a[1]).x(), at(a[1]).y(), 1));
+                // Halfway round the part of the circle the arc must leave out.
+                const double to2 = std::fmod(a[1] - a[0] + 720, 360),
+                             to3 = std::fmod(a[2] - a[0] + 720, 360);
+                const QPoint gap = at(to2 <= to3 ? a[0] + to3 + (360 - to3) / 2 : a[0] + to3 / 2);
+                QCOMPARE(paintedNear(img, gap.x(), gap.y(), 1 + width / 2), full);
             }
-            for (int y = 0; y < img.height(); ++y)
-                for (int x = 0; x < img.width(); ++x)
-                    if (img.pixel(x, y) != kWhiteRgb)
-                        QVERIFY(std::abs(std::hypot(x - cx, y - cy) - r) < 2);
-            QVERIFY(paintedNear(img, at(a[1]).x(), at(a[1]).y(), 1));
-            // Halfway round the part of the circle the arc must leave out.
-            const double to2 = std::fmod(a[1] - a[0] + 720, 360),
-                         to3 = std::fmod(a[2] - a[0] + 720, 360);
-            const QPoint gap = at(to2 <= to3 ? a[0] + to3 + (360 - to3) / 2 : a[0] + to3 / 2);
-            QCOMPARE(paintedNear(img, gap.x(), gap.y(), 2), full);
-        }
 }
 
 void TstQtCanvas::textCellsAreOpaqueAndClipped() {
@@ -178,6 +185,111 @@ void TstQtCanvas::signedFontHeightsAndExtremes() {
     QVERIFY(paintedNear(img, 60, 20, 1));
     QCOMPARE(img.pixel(118, 78), qRgb(0, 0, 0));
     QCOMPARE(img.pixel(1, 0), qRgb(0, 0, 0));
+}
+
+// Pixels that are not white.
+int paintedCount(const QImage& img) {
+    int n = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) n += img.pixel(x, y) != kWhiteRgb;
+    return n;
+}
+
+QImage linesImage(int width, std::span<const PixelPos> vertices) {
+    QImage img = blank(120, 80);
+    QtCanvas canvas(img);
+    canvas.setPen(0, width);
+    canvas.polyline(vertices);
+    return img;
+}
+
+void TstQtCanvas::thinLinesOnePixelPerStepEitherWay() {
+    const std::array<PixelPos, 2> segments[] = {
+        {{{10, 10}, {30, 10}}}, {{{10, 10}, {10, 40}}}, {{{10, 10}, {30, 15}}},
+        {{{10, 70}, {17, 30}}}, {{{5, 5}, {25, 25}}},   {{{100, 3}, {60, 77}}},
+    };
+    for (const auto& s : segments) {
+        const std::array<PixelPos, 2> back{{s[1], s[0]}};
+        const QImage forth = linesImage(1, s), reverse = linesImage(1, back);
+        QCOMPARE(forth, reverse);
+        QCOMPARE(paintedCount(forth),
+                 std::max(std::abs(s[1].x - s[0].x), std::abs(s[1].y - s[0].y)) + 1);
+        QCOMPARE(forth.pixel(s[0].x, s[0].y), qRgb(0, 0, 0)); // both ends are drawn
+        QCOMPARE(forth.pixel(s[1].x, s[1].y), qRgb(0, 0, 0));
+    }
+}
+
+// Pixels whose centres lie within half the pen of the segment: round ends, not square ones, and
+// even widths centred on the top-left corner of the pixel like the marks.
+void TstQtCanvas::widePensHaveRoundEnds() {
+    const std::array<PixelPos, 2> line{{{20, 30}, {60, 30}}};
+    const struct {
+        int width;
+        QPoint painted[3], white[3];
+    } cases[] = {
+        {5, {{62, 30}, {61, 28}, {18, 31}}, {{63, 30}, {62, 28}, {18, 33}}},
+        {4, {{61, 29}, {60, 28}, {18, 30}}, {{62, 29}, {61, 28}, {20, 32}}},
+        {3, {{61, 29}, {61, 31}, {19, 31}}, {{62, 30}, {60, 32}, {18, 30}}},
+    };
+    for (const auto& c : cases) {
+        const QImage img = linesImage(c.width, line);
+        for (const QPoint p : c.painted)
+            QVERIFY2(img.pixel(p) != kWhiteRgb, qPrintable(QString::number(c.width)));
+        for (const QPoint p : c.white) QCOMPARE(img.pixel(p), kWhiteRgb);
+        QVERIFY(paintedCount(img) > 40 * c.width);
+    }
+    // A polyline whose vertices coincide is the dot a mark of that width makes.
+    for (const int width : {2, 3, 4, 5}) {
+        const std::array<PixelPos, 3> still{{{50, 40}, {50, 40}, {50, 40}}};
+        QImage mark = blank(120, 80);
+        {
+            QtCanvas canvas(mark);
+            const Mark m{50, 40, 0};
+            canvas.marks(std::span<const Mark>(&m, 1), width);
+        }
+        QCOMPARE(linesImage(width, still), mark);
+    }
+}
+
+// Only what lies on the surface is drawn, and all of that: a line from a pixel position near
+// the limit shows exactly where the same line drawn from nearby ends shows.
+void TstQtCanvas::wideLinesFromFarOffShowTheirVisiblePart() {
+    const int far = kPixelLimit;
+    const struct {
+        std::array<PixelPos, 2> far, near;
+    } cases[] = {
+        {{{{-far, 40}, {60, 40}}}, {{{-10, 40}, {60, 40}}}},
+        {{{{50, -far}, {50, far}}}, {{{50, -10}, {50, 90}}}},
+        {{{{-far, -far}, {far, far}}}, {{{-20, -20}, {100, 100}}}},
+        {{{{far, 10}, {-far, 10}}}, {{{130, 10}, {-10, 10}}}},
+    };
+    for (const int width : {1, 3, 4})
+        for (const auto& c : cases) {
+            const QImage a = linesImage(width, c.far), b = linesImage(width, c.near);
+            QCOMPARE(a, b);
+            QVERIFY(paintedCount(a) >= 60);
+        }
+    // Wholly off the surface, however long: nothing.
+    const std::array<PixelPos, 3> outside{{{-far, -5}, {far, -5}, {far, -far}}};
+    QCOMPARE(paintedCount(linesImage(4, outside)), 0);
+}
+
+// Three nearly collinear points: a circle of a radius of tens of thousands of pixels, of which
+// the arc through them is drawn, close to the straight line and no further than its ends.
+void TstQtCanvas::flatArcsOfHugeRadius() {
+    for (const int width : {1, 3}) {
+        QImage img = blank(120, 80);
+        {
+            QtCanvas canvas(img);
+            canvas.setPen(0xFF0000, width);
+            drawArc(canvas, 10, 40, 60, 41, 110, 40, true);
+        }
+        for (const QPoint p : {QPoint(10, 40), QPoint(60, 41), QPoint(110, 40)})
+            QVERIFY(paintedNear(img, p.x(), p.y(), 1));
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixel(x, y) != kWhiteRgb) QVERIFY(y >= 37 && y <= 44);
+    }
 }
 
 QTEST_MAIN(TstQtCanvas)

@@ -3,7 +3,7 @@
 #include "dxf/ArcVertices.h"
 #include "dxf/DrawingTarget.h"
 #include "dxf/DxfWriteError.h"
-#include "dxf/PointNumberIndex.h"
+#include "model/PointNumberIndex.h"
 #include "model/PointList.h"
 #include "text/Cp1252.h"
 
@@ -11,6 +11,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -91,10 +92,7 @@ class Exporter {
     }
 
     void points() {
-        const bool indexLater = o_.exportPolylines && !data_.polylines.empty();
-        if (indexLater) numbers_.reserve(data_.points.size());
         for (const PointRecord& p : data_.points) {
-            if (indexLater) numbers_.push_back(p.number);
             const WorldPos w = positionOf(p, data_.mode);
             const double z = o_.points3D ? heightOf(p, data_.mode) : 0;
             if (!finite(w.x, w.y, z)) {
@@ -129,10 +127,8 @@ class Exporter {
 
     void polylines() {
         if (data_.polylines.empty()) return;
-        if (numbers_.size() == data_.points.size())
-            index_.emplace(numbers_);
-        else
-            index_.emplace(data_.points);
+        index_.emplace(data_.points, data_.points.size(), std::numeric_limits<std::int32_t>::min(),
+                       std::numeric_limits<std::int32_t>::max());
         for (const PolylineRecord& def : data_.polylines) {
             std::vector<std::int32_t> numbers;
             try {
@@ -197,9 +193,9 @@ class Exporter {
     // The first point with this number; none when there is no such point or its position is
     // not a number.
     std::optional<Located> locate(std::int32_t number) const {
-        const std::optional<std::size_t> at = index_->find(number);
-        if (!at) return std::nullopt;
-        const PointRecord& p = data_.points[*at];
+        const std::size_t at = index_->find(number);
+        if (at == PointNumberIndex::kNone) return std::nullopt;
+        const PointRecord& p = data_.points[at];
         const WorldPos w = positionOf(p, data_.mode);
         const double z = o_.polylines3D ? heightOf(p, data_.mode) : 0;
         if (!finite(w.x, w.y, z)) return std::nullopt;
@@ -211,7 +207,6 @@ class Exporter {
     std::filesystem::path target_;
     DxfExportOutcome& outcome_;
     CText<31> pointLayer_, numberLayer_, descriptorLayer_, polylineLayer_;
-    std::vector<std::int32_t> numbers_; // of every point, gathered by the point pass
     std::optional<PointNumberIndex> index_;
 };
 

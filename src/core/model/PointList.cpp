@@ -41,15 +41,11 @@ std::int32_t requireInteger(std::string_view s) {
     throw InvalidIntegerError(s);
 }
 
-// Walks the grammar: onEntry(text) for a plain part, onRange(low, high) for a range, with
-// the entry budget checked before anything is expanded.
-template <class OnEntry, class OnRange>
-void walkPointList(std::string_view text, OnEntry onEntry, OnRange onRange) {
-    std::size_t count = 0;
-    auto spend = [&count](std::uint64_t n) {
-        if (n > kMaxPointListEntries - count) throw PointListTooLongError();
-        count += static_cast<std::size_t>(n);
-    };
+} // namespace
+
+std::vector<PointListPart> pointListParts(std::string_view text) {
+    std::vector<PointListPart> parts;
+    std::uint64_t entries = 0;
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t comma = text.find(',', start);
@@ -57,53 +53,50 @@ void walkPointList(std::string_view text, OnEntry onEntry, OnRange onRange) {
         const std::string_view part = trimmed(text.substr(start, comma - start));
         start = comma + 1;
         if (part.empty()) continue;
-        const std::size_t dash = part.find('-');
-        if (dash == std::string_view::npos) {
-            spend(1);
-            onEntry(part);
-            continue;
+        PointListPart p;
+        if (const std::size_t dash = part.find('-'); dash == std::string_view::npos) {
+            p.entry = part;
+        } else {
+            const std::int32_t a = requireInteger(part.substr(0, dash));
+            const std::int32_t b = requireInteger(part.substr(dash + 1));
+            p.range = true;
+            p.low = a < b ? a : b;
+            p.high = a < b ? b : a;
         }
-        const std::int32_t p = requireInteger(part.substr(0, dash));
-        const std::int32_t q = requireInteger(part.substr(dash + 1));
-        const std::int32_t low = p < q ? p : q;
-        const std::int32_t high = p < q ? q : p;
-        spend(static_cast<std::uint64_t>(static_cast<std::int64_t>(high) - low) + 1);
-        onRange(low, high);
+        entries += p.entries();
+        if (entries > kMaxPointListEntries) throw PointListTooLongError();
+        parts.push_back(p);
     }
+    return parts;
 }
-
-} // namespace
 
 std::int32_t pointListEntryValue(std::string_view entry) {
     return requireInteger(entry);
 }
 
+bool readPointListEntry(std::string_view entry, std::int32_t& value) {
+    const auto v = readInteger(entry);
+    if (v) value = *v;
+    return v.has_value();
+}
+
 std::vector<std::string> parsePointList(std::string_view text) {
     std::vector<std::string> entries;
-    walkPointList(
-        text, [&](std::string_view part) { entries.emplace_back(part); },
-        [&](std::int32_t low, std::int32_t high) {
-            for (std::int64_t n = low; n <= high; ++n) entries.push_back(std::to_string(n));
-        });
+    for (const PointListPart& p : pointListParts(text)) {
+        if (!p.range) entries.emplace_back(p.entry);
+        for (std::int64_t n = p.low; p.range && n <= p.high; ++n)
+            entries.push_back(std::to_string(n));
+    }
     return entries;
 }
 
 std::vector<std::int32_t> parsePointNumbers(std::string_view text) {
     std::vector<std::int32_t> numbers;
-    std::optional<std::string> badEntry;
-    walkPointList(
-        text,
-        [&](std::string_view part) {
-            if (const auto v = readInteger(part))
-                numbers.push_back(*v);
-            else if (!badEntry)
-                badEntry = std::string(part);
-        },
-        [&](std::int32_t low, std::int32_t high) {
-            for (std::int64_t n = low; n <= high; ++n)
-                numbers.push_back(static_cast<std::int32_t>(n));
-        });
-    if (badEntry) throw InvalidIntegerError(*badEntry);
+    for (const PointListPart& p : pointListParts(text)) {
+        if (!p.range) numbers.push_back(requireInteger(p.entry));
+        for (std::int64_t n = p.low; p.range && n <= p.high; ++n)
+            numbers.push_back(static_cast<std::int32_t>(n));
+    }
     return numbers;
 }
 

@@ -6,21 +6,27 @@
 
 namespace zorvane {
 
+const std::vector<std::pair<std::int32_t, std::uint32_t>>& sortedNumbers(std::span<const PointRecord> chunk,
+                                                                        PointChunkSummary& s) {
+    if (!s.numbersReady) {
+        s.numbers.clear();
+        s.numbers.reserve(chunk.size());
+        for (std::size_t i = 0; i < chunk.size(); ++i)
+            s.numbers.emplace_back(chunk[i].number, static_cast<std::uint32_t>(i));
+        std::sort(s.numbers.begin(), s.numbers.end());
+        s.numbersReady = true;
+    }
+    return s.numbers;
+}
+
 std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t number) {
     std::optional<std::size_t> found;
     points.forEachChunk([&](std::span<const PointRecord> chunk, PointChunkSummary& s, std::size_t first) {
         if (found) return;
-        if (!s.numbersReady) {
-            s.numbers.clear();
-            s.numbers.reserve(chunk.size());
-            for (std::size_t i = 0; i < chunk.size(); ++i)
-                s.numbers.emplace_back(chunk[i].number, static_cast<std::uint32_t>(i));
-            std::sort(s.numbers.begin(), s.numbers.end());
-            s.numbersReady = true;
-        }
-        const auto it = std::lower_bound(s.numbers.begin(), s.numbers.end(),
+        const auto& numbers = sortedNumbers(chunk, s);
+        const auto it = std::lower_bound(numbers.begin(), numbers.end(),
                                          std::pair<std::int32_t, std::uint32_t>(number, 0));
-        if (it != s.numbers.end() && it->first == number) found = first + it->second;
+        if (it != numbers.end() && it->first == number) found = first + it->second;
     });
     return found;
 }

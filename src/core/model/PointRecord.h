@@ -54,6 +54,11 @@ std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t numb
 // The plan position of a point by case mode.
 WorldPos worldPosition(const PointRecord& p, CaseMode mode);
 
+// The (number, offset) pairs of a chunk of the table, sorted; built once until the chunk
+// changes.
+const std::vector<std::pair<std::int32_t, std::uint32_t>>& sortedNumbers(std::span<const PointRecord> chunk,
+                                                                        PointChunkSummary& summary);
+
 // Extents of the world positions of all points (see screenExtents).
 Extents worldExtents(const PointTable& points, CaseMode mode);
 

@@ -11,9 +11,9 @@ namespace zorvane {
 
 // What the drawing window shows once the picture is painted.
 struct RedrawResult {
-    // "'x' is not a valid integer value" for the first definition of this redraw with an entry
-    // or range bound that is not a number; empty when none. That definition is skipped and
-    // also listed in brokenDefinitions.
+    // "'x' is not a valid integer value in Polyline or Arc "Q"" for the first definition of
+    // this redraw with an entry or range bound that is not a number; empty when none. That
+    // definition is skipped but not listed in brokenDefinitions (cp1252).
     std::string conversionError;
     // The message about definitions that cannot be drawn (cp1252), empty when none.
     std::string brokenDefinitions;

@@ -23,6 +23,8 @@ constexpr int kMaxPixelSize = 2048;
 // legend in a poster font) are drawn by QPainter each time rather than held in memory.
 constexpr int kMaxCachedPixelSize = 200;
 constexpr int kDefaultPixelSize = 12;
+// Whole character boxes are kept for cells up to this height: the labels of the points.
+constexpr int kMaxBoxedCellHeight = 64;
 constexpr std::size_t kMaxFaces = 32;
 
 } // namespace
@@ -144,6 +146,21 @@ const std::vector<GlyphTint::Pixel>& GlyphFace::ink(GlyphTint& t, unsigned char 
                 pixels.push_back({static_cast<std::int16_t>(m.left + x),
                                   static_cast<std::int16_t>(m.top + y),
                                   mixRgb(0xFFFFFFFFu, t.rgb, a)});
+    return pixels;
+}
+
+bool GlyphFace::keepsBoxes() const {
+    return cached && cellHeight <= kMaxBoxedCellHeight;
+}
+
+const std::vector<QRgb>& GlyphFace::box(GlyphTint& t, unsigned char byte) {
+    std::vector<QRgb>& pixels = t.box[byte];
+    if (t.boxBuilt[byte]) return pixels;
+    t.boxBuilt[byte] = true;
+    const int stride = boxStride(advance[byte]);
+    pixels.assign(static_cast<std::size_t>(stride) * cellHeight, 0xFFFFFFFFu);
+    for (const GlyphTint::Pixel& p : ink(t, byte))
+        pixels[static_cast<std::size_t>(p.dy) * stride + p.dx] = p.rgb;
     return pixels;
 }
 

@@ -23,7 +23,9 @@ const std::array<QChar, 256>& unicodeOfCp1252();
 
 // The ink of each character in one colour, already blended onto the white cell: a label is
 // then a white fill and one store per ink pixel, plus a blend for the odd pixel that reaches
-// past a character's own box into its neighbour's.
+// past a character's own box into its neighbour's. For the small sizes of point labels each
+// character's whole box (advance by cell height, white included) is kept too, so that a label
+// is copied row by row.
 struct GlyphTint {
     struct Pixel {
         std::int16_t dx, dy; // from the pen position and the cell top
@@ -32,6 +34,9 @@ struct GlyphTint {
     QRgb rgb = 0;
     std::array<std::vector<Pixel>, 256> ink;
     std::array<bool, 256> built{};
+    // Rows of boxStride(advance) pixels, top to bottom; the pixels past the advance are white.
+    std::array<std::vector<QRgb>, 256> box;
+    std::array<bool, 256> boxBuilt{};
 };
 
 // One font at one size: the advance of every character and, for sizes up to 200 pixels, its
@@ -66,6 +71,13 @@ struct GlyphFace {
     std::shared_ptr<GlyphTint> tint(QRgb rgb);
     // The character's ink in the tint's colour, inside its box; built on first use.
     const std::vector<GlyphTint::Pixel>& ink(GlyphTint& t, unsigned char byte);
+    // Whether boxes are kept for this face (small cells only).
+    bool keepsBoxes() const;
+    // The character's whole box in the tint's colour; built on first use.
+    const std::vector<QRgb>& box(GlyphTint& t, unsigned char byte);
+    // Box rows are padded to a multiple of four pixels, so that most rows are copied in a few
+    // fixed-size moves.
+    static int boxStride(int advance) { return (advance + 3) & ~3; }
 };
 
 // The face of a font; faces are kept for the next canvas.

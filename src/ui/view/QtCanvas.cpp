@@ -1,30 +1,27 @@
 #include "ui/view/QtCanvas.h"
 
 #include "ui/app/QtColour.h"
+#include "ui/view/ArcPolyline.h"
 #include "ui/view/GlyphCache.h"
 
-#include "model/LegendRecord.h"
-#include "text/Cp1252.h"
+#include "view/Prefetch.h"
 
-#include <QCoreApplication>
-#include <QFontMetrics>
-#include <QFontMetricsF>
-#include <QPainterPath>
 #include <QPen>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <map>
+#include <numbers>
 #include <optional>
-#include <tuple>
 
 namespace zorvane::ui {
 
 namespace {
 constexpr int kMaxPenWidth = 255;
+constexpr std::size_t kMarksAhead = 12;
+// How far a flattened arc may stray from the true curve, in pixels.
+constexpr double kArcTolerance = 0.2;
 } // namespace
 
 QtCanvas::QtCanvas(QImage& image) : image_(image) {
@@ -39,6 +36,7 @@ QtCanvas::QtCanvas(QImage& image) : image_(image) {
         height_ = image_.height();
         painter_.begin(&image_);
     }
+    lines_ = LineRaster(reinterpret_cast<std::uint32_t*>(bits_), stride_, width_, height_);
     shapeMarks(1);
     setFont({"Arial", 12, 0, kBlack});
 }
@@ -67,6 +65,7 @@ void QtCanvas::setPen(Colour colour, int width) {
     penRgb_ = rgb;
     penWidth_ = width;
     painterPenStale_ = true;
+    lines_.setPen(rgb, width);
 }
 
 void QtCanvas::shapeMarks(int width) {
@@ -101,9 +100,7 @@ void QtCanvas::line(int x1, int y1, int x2, int y2) {
         const Mark mark{x1, y1, 0};
         return stampMarks(std::span<const Mark>(&mark, 1), penWidth_, penRgb_);
     }
-    if (!painter_.isActive()) return;
-    applyPen();
-    painter_.drawLine(x1, y1, x2, y2);
+    lines_.segment({double(x1), double(y1)}, {double(x2), double(y2)});
 }
 
 void QtCanvas::marks(std::span<const Mark> marks, int width) {
@@ -118,14 +115,32 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
     const std::int64_t width = width_, height = height_, reach = markReach_;
     const Span* const spans = mark_.data();
     const std::size_t rows = mark_.size();
+    const bool block3 = penWidth == 3; // the shape above is then a 3 x 3 block
     QRgb lastRgb = 0xFF000000u;
     Colour last = 0;
-    for (const Mark& p : marks) {
+    for (std::size_t k = 0; k < marks.size(); ++k) {
+        const Mark& p = marks[k];
+        // Marks land all over the image, a cache miss per row: ask for later ones early.
+        if (k + kMarksAhead < marks.size()) {
+            const Mark& ahead = marks[k + kMarksAhead];
+            if (ahead.y >= 1 && ahead.y < height - 1 && ahead.x >= 0 && ahead.x < width) {
+                const QRgb* at = bits + ahead.y * stride + ahead.x;
+                prefetch(at - stride), prefetch(at), prefetch(at + stride);
+            }
+        }
         if (p.colour != last) last = p.colour, lastRgb = toQRgb(p.colour);
         const QRgb rgb = colour ? *colour : lastRgb;
         if (p.x >= reach && p.y >= reach && p.x < width - reach && p.y < height - reach) {
             // Wholly inside, the common case: no clipping per row.
             QRgb* const centre = bits + p.y * stride + p.x;
+            if (block3) { // the plan's own marks
+                QRgb* const above = centre - stride;
+                QRgb* const below = centre + stride;
+                above[-1] = above[0] = above[1] = rgb;
+                centre[-1] = centre[0] = centre[1] = rgb;
+                below[-1] = below[0] = below[1] = rgb;
+                continue;
+            }
             for (std::size_t r = 0; r < rows; ++r) {
                 QRgb* const row = centre + spans[r].dy * stride;
                 for (int dx = spans[r].x0; dx <= spans[r].x1; ++dx) row[dx] = rgb;
@@ -144,11 +159,10 @@ void QtCanvas::stampMarks(std::span<const Mark> marks, int penWidth, std::option
 }
 
 void QtCanvas::polyline(std::span<const PixelPos> vertices) {
-    if (!painter_.isActive() || vertices.size() < 2) return;
-    applyPen();
-    points_.clear();
-    for (const PixelPos& v : vertices) points_.emplace_back(v.x, v.y);
-    painter_.drawPolyline(points_.data(), static_cast<int>(points_.size()));
+    if (vertices.size() < 2) return;
+    rasterPoints_.clear();
+    for (const PixelPos& v : vertices) rasterPoints_.push_back({double(v.x), double(v.y)});
+    lines_.polyline(rasterPoints_);
 }
 
 void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
@@ -163,28 +177,27 @@ void QtCanvas::polygon(std::span<const PixelPos> vertices, Colour fill) {
 
 void QtCanvas::arc(int left, int top, int right, int bottom, int xStart, int yStart, int xEnd,
                    int yEnd) {
-    if (!painter_.isActive()) return;
-    applyPen();
+    if (width_ <= 0 || height_ <= 0) return;
     const double l = std::min(left, right), r = std::max(left, right);
     const double t = std::min(top, bottom), b = std::max(top, bottom);
-    const double cx = (l + r) / 2, cy = (t + b) / 2, ax = (r - l) / 2, ay = (b - t) / 2;
-    // Qt measures arcs in the ellipse's own parameter, counter-clockwise from 3 o'clock with y
-    // up; a ray through a point meets the ellipse at the parameter of the scaled offset.
-    auto degrees = [&](int x, int y) {
-        const double dx = ax > 0 ? (x - cx) / ax : x - cx;
-        const double dy = ay > 0 ? (cy - y) / ay : cy - y;
-        return std::atan2(dy, dx) * 180 / 3.14159265358979323846;
+    EllipseArc arc{(l + r) / 2, (t + b) / 2, (r - l) / 2, (b - t) / 2, 0, 0};
+    // Angles in the ellipse's own parameter, counter-clockwise from 3 o'clock with y up: a ray
+    // through a point meets the ellipse at the parameter of the scaled offset.
+    auto parameter = [&](int x, int y) {
+        const double dx = arc.ax > 0 ? (x - arc.cx) / arc.ax : x - arc.cx;
+        const double dy = arc.ay > 0 ? (arc.cy - y) / arc.ay : arc.cy - y;
+        return std::atan2(dy, dx);
     };
-    const double start = degrees(xStart, yStart);
-    double sweep = std::fmod(degrees(xEnd, yEnd) - start + 720, 360);
-    if (sweep == 0) sweep = 360; // start and end on one ray: the whole ellipse
-    // A path keeps the angles exact; drawArc rounds them to 1/16 degree, which on a flat arc
-    // of a large radius runs pixels past its end points.
-    const QRectF rect(l, t, r - l, b - t);
-    QPainterPath path;
-    path.arcMoveTo(rect, start);
-    path.arcTo(rect, start, sweep);
-    painter_.drawPath(path);
+    constexpr double kTwoPi = 2 * std::numbers::pi;
+    arc.start = parameter(xStart, yStart);
+    arc.sweep = std::fmod(parameter(xEnd, yEnd) - arc.start + 2 * kTwoPi, kTwoPi);
+    if (arc.sweep == 0) arc.sweep = kTwoPi; // start and end on one ray: the whole ellipse
+    // Only the parts on the surface are flattened, with exact ends (no rounding of the angles
+    // to 1/16 degree, which on a flat arc of a large radius runs pixels past its end points).
+    const double margin = penWidth_ / 2.0 + 2;
+    const VisibleBox box{-margin, -margin, width_ - 1 + margin, height_ - 1 + margin};
+    flattenArc(arc, box, kArcTolerance,
+               [&](std::span<const RasterPoint> run) { lines_.polyline(run); });
 }
 
 void QtCanvas::setFont(const CanvasFont& font) {
@@ -207,16 +220,62 @@ int QtCanvas::textHeight() {
     return face_->cellHeight;
 }
 
-void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& clip) {
+namespace {
+
+// `rows` rows of N pixels: a size the compiler turns into a few moves, where a call to copy a
+// handful of pixels costs more than the copy.
+template <int N> void copyRows(QRgb* to, std::ptrdiff_t stride, const QRgb* from, int rows) {
+    for (int row = 0; row < rows; ++row, from += N, to += stride)
+        std::memcpy(to, from, N * sizeof(QRgb));
+}
+
+} // namespace
+
+// A label wholly on the surface: the boxes of its characters side by side, left to right. A
+// padded row may spill into the next character's box, which is written after it; only a spill
+// past the end of the cell is avoided.
+void QtCanvas::copyBoxes(int x, int y, std::string_view cp1252, std::int64_t width) {
+    const int rows = face_->cellHeight;
+    QRgb* pen = bits_ + static_cast<std::int64_t>(y) * stride_ + x;
+    QRgb* const end = pen + width;
+    for (const char c : cp1252) {
+        const auto byte = static_cast<unsigned char>(c);
+        const int advance = face_->advance[byte], padded = GlyphFace::boxStride(advance);
+        const QRgb* from = face_->box(*tint_, byte).data();
+        switch (pen + padded <= end ? padded : 0) {
+        case 4:
+            copyRows<4>(pen, stride_, from, rows);
+            break;
+        case 8:
+            copyRows<8>(pen, stride_, from, rows);
+            break;
+        case 12:
+            copyRows<12>(pen, stride_, from, rows);
+            break;
+        case 16:
+            copyRows<16>(pen, stride_, from, rows);
+            break;
+        default:
+            for (int row = 0; row < rows; ++row)
+                std::copy_n(from + row * padded, advance, pen + row * stride_);
+        }
+        pen += advance;
+    }
+}
+
+void QtCanvas::drawCells(int x, int y, std::string_view cp1252, std::int64_t width,
+                         const QRect& clip) {
     if (!tint_ || tint_->rgb != textRgb_) tint_ = face_->tint(textRgb_);
     const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
+    const bool whole = cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == width;
+    if (whole && face_->keepsBoxes()) {
+        copyBoxes(x, y, cp1252, width);
+        return blendOverhangs(x, y, cp1252, clip);
+    }
     for (int row = ct; row < cb; ++row)
         std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);
-    const bool whole =
-        cl == x && ct == y && cb - ct == face_->cellHeight && cr - cl == textWidth(cp1252);
     QRgb* const top = whole ? bits_ + static_cast<std::int64_t>(y) * stride_ : nullptr;
     std::int64_t pen = x;
-    bool overhangs = false;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
         const int advance = face_->advance[byte];
@@ -232,11 +291,19 @@ void QtCanvas::drawCells(int x, int y, std::string_view cp1252, const QRect& cli
                 }
             }
         }
-        overhangs = overhangs || face_->overhangs[byte];
         pen += advance;
     }
+    blendOverhangs(x, y, cp1252, clip);
+}
+
+// Ink that reaches past a character's box into its neighbour's, laid over the cells.
+void QtCanvas::blendOverhangs(int x, int y, std::string_view cp1252, const QRect& clip) {
+    bool overhangs = false;
+    for (const char c : cp1252)
+        overhangs = overhangs || face_->overhangs[static_cast<unsigned char>(c)];
     if (!overhangs) return;
-    pen = x;
+    const int cl = clip.left(), cr = clip.right() + 1, ct = clip.top(), cb = clip.bottom() + 1;
+    std::int64_t pen = x;
     for (const char c : cp1252) {
         const auto byte = static_cast<unsigned char>(c);
         if (face_->overhangs[byte]) {
@@ -261,7 +328,7 @@ void QtCanvas::text(int x, int y, std::string_view cp1252) {
         static_cast<int>(std::min<std::int64_t>(std::int64_t{y} + face_->cellHeight, height_));
     if (cl >= cr || ct >= cb) return;
     const QRect clip(cl, ct, cr - cl, cb - ct);
-    if (face_->cached) return drawCells(x, y, cp1252, clip);
+    if (face_->cached) return drawCells(x, y, cp1252, width, clip);
     if (!painter_.isActive()) return;
     for (int row = ct; row < cb; ++row)
         std::fill_n(bits_ + row * stride_ + cl, cr - cl, 0xFFFFFFFFu);

@@ -1,10 +1,11 @@
 #pragma once
-// The plan's canvas on a QImage. Lines, outlines, polygons and arcs go through QPainter
-// without antialiasing (crisp one-pixel lines, exact mark colours); the two things drawn per
-// point, the marks and the label texts, are written straight into the image's pixels, because
-// a QPainter call per point is far too slow for a pan over a large case. A zero-length line
-// is a round mark as wide as the pen (3 pixels: a 3 x 3 block); Qt itself draws nothing for it.
-// Texts are antialiased.
+// The plan's canvas on a QImage. Lines, polylines and arcs are rasterised here without
+// antialiasing (crisp lines, exact colours; wide pens with round ends and joins, see
+// LineRaster), arcs flattened only where they cross the surface; the filled polygon goes
+// through QPainter. The two things drawn per point, the marks and the label texts, are written
+// straight into the image's pixels too, because a QPainter call per point is far too slow for a
+// pan over a large case. A zero-length line is a round mark as wide as the pen (3 pixels: a
+// 3 x 3 block). Texts are antialiased.
 //
 // Fonts: a negative height is the character (em) height in pixels, which is what QFont's
 // pixel size means; a positive height is the whole cell (ascent + descent), so the pixel size
@@ -13,6 +14,7 @@
 // with its own advance (no kerning), so textWidth is the sum of the advances and every text is
 // clipped to its cell. Rendered characters are kept between canvases; like all painting here,
 // it runs on the GUI thread only.
+#include "ui/view/LineRaster.h"
 #include "view/Canvas.h"
 
 #include <QImage>
@@ -58,7 +60,9 @@ class QtCanvas final : public Canvas {
     void shapeMarks(int width);
     // Marks in their own colours, or all in `colour` when given.
     void stampMarks(std::span<const Mark> marks, int penWidth, std::optional<QRgb> colour);
-    void drawCells(int x, int y, std::string_view cp1252, const QRect& clip);
+    void drawCells(int x, int y, std::string_view cp1252, std::int64_t width, const QRect& clip);
+    void copyBoxes(int x, int y, std::string_view cp1252, std::int64_t width);
+    void blendOverhangs(int x, int y, std::string_view cp1252, const QRect& clip);
 
     QImage& image_;
     QPainter painter_;
@@ -73,6 +77,8 @@ class QtCanvas final : public Canvas {
     int markWidth_ = 0;
     int markReach_ = 0; // how far the mark may extend from its centre pixel
     std::vector<QPoint> points_;
+    LineRaster lines_{nullptr, 0, 0, 0}; // lines, polylines and arcs
+    std::vector<RasterPoint> rasterPoints_;
 
     std::shared_ptr<GlyphFace> face_;
     std::shared_ptr<GlyphTint> tint_; // the current font's characters in the current text colour
