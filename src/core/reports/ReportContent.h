@@ -5,11 +5,15 @@
 #include "model/CaseData.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
 
 namespace zorvane {
+
+// Called as a report is made: step 0 at the start, then up to `steps`; for a wait window's bar.
+using ReportProgress = std::function<void(int step, int steps)>;
 
 // A text appended to a cell of the template's first table (rows and columns from 1).
 struct ReportCell {

@@ -9,6 +9,9 @@
 
 namespace zorvane {
 
+// The drawing as a bitmap file, written afresh for every report.
+inline constexpr const char* kDrawingBitmapName = "tq$$$.bmp";
+
 // The template `name` in the program's folder; an installed program keeps its templates in
 // ../share/zorvane beside its folder. When neither holds it, the program folder's path (so
 // that a message names where it was expected).

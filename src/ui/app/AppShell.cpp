@@ -5,6 +5,7 @@
 #include "ui/app/EntryController.h"
 #include "ui/app/HelpCommands.h"
 #include "ui/app/MainWindow.h"
+#include "ui/reports/ReportCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/PolylinesWindow.h"
 
@@ -28,6 +29,7 @@ AppShell::AppShell(AppContext& context)
     cases_ = new CaseCommands(ctx_, doc_, *main_);
     entry_ = new EntryController(ctx_, doc_, *main_);
     edit_ = new EditCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
+    new ReportCommands(ctx_, doc_, *main_, *drawing_);
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] {
