@@ -8,6 +8,7 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorvane {
@@ -47,6 +48,11 @@ struct ReportContent {
 constexpr int reportColumnCount(CaseMode mode) {
     return mode == CaseMode::Nesw ? 7 : 5;
 }
+
+// A picture of `width` × `height` pixels as wide as `maxWidth` allows, its shape kept, never
+// taller than `maxHeight` (both in the unit of the result).
+std::pair<double, double> fittedPictureSize(int width, int height, double maxWidth,
+                                            double maxHeight);
 
 // The name of a cell in a Writer table: column letter, then row ("B1" for row 1, column 2).
 std::string reportCellName(int row, int column);

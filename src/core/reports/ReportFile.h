@@ -18,6 +18,11 @@ inline constexpr const char* kDrawingBitmapName = "tq$$$.bmp";
 std::filesystem::path reportTemplatePath(const std::filesystem::path& programFolder,
                                          std::string_view name);
 
+// The "file:" URL of a file for an office suite: "file://" and the absolute path, every byte
+// but letters, digits, "-._~" and "/" percent-encoded ("/opt/tq$$$.bmp" gives
+// "file:///opt/tq%24%24%24.bmp").
+std::string fileUrl(const std::filesystem::path& path);
+
 // A file name stem from the case name (UTF-8): characters file systems refuse (/ \ : * ? " < >
 // | and controls) become '_', blanks and dots are trimmed from both ends, at most 100 bytes
 // (whole characters); "Case report" when nothing is left.
