@@ -6,6 +6,9 @@
 
 #include "app/ProgramFolder.h"
 #include "reports/DocxReport.h"
+#if ZORVANE_WITH_UNO
+#include "uno/WriterReport.h"
+#endif
 #include "ui/reports/ReportCommands.h"
 #include "ui/reports/ReportJob.h"
 #include "ui/reports/ReportOptionsDialog.h"
@@ -68,6 +71,39 @@ class ReportsTest : public QObject {
         }
     };
 
+    // Counts how often a window was shown.
+    struct ShowCounter : QObject {
+        int shows = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Show) ++shows;
+            return false;
+        }
+    };
+
+    // The picture a blip of the document refers to.
+    static QImage embeddedPicture(const OpenedDocx& docx, pugi::xml_node blip) {
+        const std::string id = blip.attribute("r:embed").value();
+        pugi::xml_document rels;
+        rels.load_string(docx.package.part("word/_rels/document.xml.rels").c_str());
+        const std::string target = rels.document_element()
+                                       .find_child_by_attribute("Id", id.c_str())
+                                       .attribute("Target")
+                                       .value();
+        QImage picture;
+        if (!target.empty())
+            picture.loadFromData(QByteArray::fromStdString(docx.package.part("word/" + target)),
+                                 "PNG");
+        return picture;
+    }
+
+    static bool isBlank(const QImage& image) {
+        const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < rgb.height(); ++y)
+            for (int x = 0; x < rgb.width(); ++x)
+                if (rgb.pixel(x, y) != qRgb(255, 255, 255)) return false;
+        return true;
+    }
+
     static std::vector<std::string> rowTexts(pugi::xml_node table, int row) {
         std::vector<std::string> out;
         const auto rows = OpenedDocx::children(table, "w:tr");
@@ -88,8 +124,9 @@ class ReportsTest : public QObject {
     void init() {
         fs::create_directories(programFolder());
         fs::remove_all(programFolder() / "tq$$$.bmp");
-        fs::copy_file(ZORVANE_WORD_TEMPLATE, programFolder() / "tq.dotx",
-                      fs::copy_options::overwrite_existing);
+        for (const char* name : {"tq.dotx", "tq.ott"})
+            fs::copy_file(fs::path(ZORVANE_RESOURCES) / name, programFolder() / name,
+                          fs::copy_options::overwrite_existing);
         fs::remove_all(documents());
         fs::remove_all(fs::path(home_.path().toStdString()) / ".cache");
     }
@@ -190,17 +227,7 @@ class ReportsTest : public QObject {
             ".//w:p[w:bookmarkStart[@w:name='xyz']]//a:blip | "
             ".//w:p[w:bookmarkStart[@w:name='xyz']]//*[local-name()='blip']");
         QVERIFY(blip);
-        const std::string id = blip.node().attribute("r:embed").value();
-        pugi::xml_document rels;
-        QVERIFY(rels.load_string(docx.package.part("word/_rels/document.xml.rels").c_str()));
-        const std::string target = rels.document_element()
-                                       .find_child_by_attribute("Id", id.c_str())
-                                       .attribute("Target")
-                                       .value();
-        QVERIFY(!target.empty());
-        QImage embedded;
-        embedded.loadFromData(QByteArray::fromStdString(docx.package.part("word/" + target)),
-                              "PNG");
+        const QImage embedded = embeddedPicture(docx, blip.node());
         const QImage drawn = s.h.shell->drawingWindow().image();
         QCOMPARE(embedded.size(), drawn.size());
 
@@ -240,11 +267,30 @@ class ReportsTest : public QObject {
         for (bool zoomAll : {false, true}) {
             Setup s(CaseMode::Xyz, 3);
             s.h.context.options.autoZoomAllInReports = zoomAll;
+            s.h.doc().zoomAll();
             s.h.doc().zoomStep(10, 10, true, false);
             QCOMPARE(s.h.doc().view().zoomFactor, kZoomIn);
             s.wordReport();
             QCOMPARE(s.h.doc().view().zoomFactor, zoomAll ? 1.0 : kZoomIn);
         }
+    }
+
+    void aPlanNeverShownIsFittedForTheReport() {
+        Setup s;
+        for (int p = 0; p < 3; ++p) { // far from the corner a plan never shown looks at
+            EntryFields f;
+            f.number = std::to_string(1 + p);
+            f.values = {std::to_string(500 + p), std::to_string(400 + 2 * p), "0"};
+            QVERIFY(!s.h.doc().createOrModifyPoint(f).failed());
+        }
+        const QImage before = s.h.shell->drawingWindow().image();
+        QVERIFY(isBlank(before)); // the points lie off a plan that was never shown
+        s.wordReport();
+        const OpenedDocx docx(readBytes(s.opened().string()));
+        const QImage embedded =
+            embeddedPicture(docx, docx.body().select_node(".//*[local-name()='blip']").node());
+        QVERIFY(!embedded.isNull());
+        QVERIFY(!isBlank(embedded));
     }
 
     void nothingToOpenTheDocumentNamesIt() {
@@ -295,6 +341,55 @@ class ReportsTest : public QObject {
                 s.h.shell->drawingWindow().image().size());
         QCOMPARE(s.h.opened.size(), std::size_t(1));
     }
+
+#if ZORVANE_WITH_UNO
+    void officeReportWithoutLibreOfficeSaysSoAtOnce() {
+        Setup s(CaseMode::Xyz, 2);
+        OfficeSettings nowhere;
+        nowhere.programFolder = fs::path(home_.path().toStdString()) / "no-office";
+        s.reports->setOfficeSettings(nowhere);
+        ShowCounter counter;
+        s.reports->waitWindow()->installEventFilter(&counter);
+        QAction* item = s.h.window->action("OpenOfficeReport1");
+        QVERIFY(item->isEnabled());
+        item->trigger();
+        QCOMPARE(s.h.prompts.errors(), std::vector<std::string>{officeMissingMessage()});
+        QVERIFY(
+            officeMissingMessage().starts_with("Open Office is not installed on your computer. "));
+        QCOMPARE(counter.shows, 0);
+    }
+
+    void officeReportNamesAMissingTemplateBeforeStartingTheOffice() {
+        // An office that only leaves a mark when it is started.
+        const fs::path office = fs::path(home_.path().toStdString()) / "fake-office";
+        fs::create_directories(office);
+        std::ofstream(office / "soffice") << "#!/bin/sh\ntouch \"$(dirname \"$0\")/started\"\n";
+        fs::permissions(office / "soffice", fs::perms::owner_all);
+        std::ofstream(office / "fundamentalrc") << "[Bootstrap]\n";
+        fs::remove(programFolder() / "tq.ott");
+
+        Setup s(CaseMode::Polar, 1);
+        OfficeSettings settings;
+        settings.programFolder = office;
+        s.reports->setOfficeSettings(settings);
+        ShowCounter counter;
+        s.reports->waitWindow()->installEventFilter(&counter);
+        s.h.window->action("OpenOfficeReport1")->trigger();
+        QCOMPARE(s.h.prompts.errors().size(), std::size_t(1));
+        QVERIFY2(s.h.prompts.errors().front().ends_with("tq.ott\" cannot be found."),
+                 s.h.prompts.errors().front().c_str());
+        QVERIFY(!fs::exists(office / "started"));
+        QCOMPARE(counter.shows, 1);
+        QVERIFY(!s.reports->waitWindow()->isVisible());
+    }
+#else
+    void officeReportIsDisabledWithTheReason() {
+        Setup s;
+        QAction* item = s.h.window->action("OpenOfficeReport1");
+        QVERIFY(!item->isEnabled());
+        QVERIFY(item->toolTip().contains("without LibreOffice support"));
+    }
+#endif
 
     void waitWindowShowsRealProgressAndSwallowsInput() {
         UiHarness h;

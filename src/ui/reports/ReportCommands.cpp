@@ -9,18 +9,28 @@
 #include "ui/reports/ReportOptionsDialog.h"
 #include "ui/reports/ReportWaitWindow.h"
 #include "ui/view/DrawingWindow.h"
+#if ZORVANE_WITH_UNO
+#include "uno/WriterReport.h"
+#endif
 
 #include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QUrl>
 
 namespace zorvane::ui {
 
 namespace {
+
 QString pathText(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
+
+constexpr const char* kWithoutOffice =
+    "This Zorvane was built without LibreOffice support (ZORVANE_WITH_UNO=OFF); the Word report "
+    "opens in LibreOffice as well.";
+
 } // namespace
 
 std::filesystem::path documentsFolder() {
@@ -44,6 +54,10 @@ ReportCommands::ReportCommands(AppContext& context, CaseDocument& document, Main
     };
     on("ReportOptions1", [this] { showOptions(); });
     on("WordReport1", [this] { wordReport(); });
+    on("OpenOfficeReport1", [this] { officeReport(); });
+#if ZORVANE_WITH_UNO
+    office_ = defaultOfficeSettings();
+#endif
     window_.action("ReportOptions1")->setEnabled(true);
     observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
     caseChanged(kCaseReplaced);
@@ -54,7 +68,20 @@ ReportCommands::~ReportCommands() {
 }
 
 void ReportCommands::caseChanged(unsigned changes) {
-    if (changes & kCaseReplaced) window_.action("WordReport1")->setEnabled(doc_.started());
+    if (!(changes & kCaseReplaced)) return;
+    window_.action("WordReport1")->setEnabled(doc_.started());
+    enableOfficeReport();
+}
+
+void ReportCommands::enableOfficeReport() {
+    QAction* item = window_.action("OpenOfficeReport1");
+    item->setEnabled(ZORVANE_WITH_UNO && doc_.started());
+    if (ZORVANE_WITH_UNO) return;
+    // A disabled item says why in its tooltip; menus show tooltips only when asked to.
+    item->setToolTip(kWithoutOffice);
+    item->setStatusTip(kWithoutOffice);
+    for (QObject* shown : item->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(shown)) menu->setToolTipsVisible(true);
 }
 
 void ReportCommands::showOptions() {
@@ -63,7 +90,12 @@ void ReportCommands::showOptions() {
 }
 
 DrawingSnapshot ReportCommands::takeDrawing() {
-    if (ctx_.options.autoZoomAllInReports) drawing_.zoomAllCommand();
+    // Without the option the picture is the plan as it stands, but never an empty plan of a
+    // case that has points (a plan never shown has not been fitted yet).
+    if (ctx_.options.autoZoomAllInReports)
+        drawing_.zoomAllCommand();
+    else
+        doc_.ensurePointsVisible();
     return takeDrawingSnapshot(drawing_.image(), ctx_.programFolder);
 }
 
@@ -88,6 +120,24 @@ void ReportCommands::wordReport() {
         ctx_.prompts.error(noWordProgramMessage(written));
 }
 
-void ReportCommands::officeReport() {}
+void ReportCommands::officeReport() {
+#if ZORVANE_WITH_UNO
+    if (!doc_.started()) return;
+    DrawingSnapshot drawing = takeDrawing();
+    // Without an office nothing else happens, the wait window included.
+    if (!office_.installed()) {
+        ctx_.prompts.error(officeMissingMessage());
+        return;
+    }
+    WriterReportRequest request;
+    request.templatePath = reportTemplatePath(ctx_.programFolder, kWriterTemplateName);
+    request.picturePath = drawing.bitmap;
+    request.content = content(std::move(drawing.png));
+    const OfficeSettings office = office_;
+    ReportJob::run(*wait_, kWriterWaitText, [&](const ReportProgress& progress) {
+        createWriterReport(office, request, progress);
+    });
+#endif
+}
 
 } // namespace zorvane::ui

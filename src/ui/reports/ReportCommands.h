@@ -3,6 +3,7 @@
 #include "case/CaseDocument.h"
 #include "reports/ReportContent.h"
 #include "ui/app/AppContext.h"
+#include "uno/OfficeSettings.h"
 
 #include <QObject>
 #include <filesystem>
@@ -26,6 +27,9 @@ class ReportCommands : public QObject {
     void wordReport();
     void officeReport();
 
+    // Where LibreOffice is and how it is reached (the installed office by default).
+    void setOfficeSettings(OfficeSettings settings) { office_ = std::move(settings); }
+
     ReportOptionsDialog* optionsDialog() const { return options_; }
     ReportWaitWindow* waitWindow() const { return wait_; }
     // The last document a report wrote (the Word report keeps one).
@@ -35,6 +39,7 @@ class ReportCommands : public QObject {
     DrawingSnapshot takeDrawing();
     ReportContent content(std::vector<std::uint8_t> png) const;
     void caseChanged(unsigned changes);
+    void enableOfficeReport();
 
     AppContext& ctx_;
     CaseDocument& doc_;
@@ -43,6 +48,7 @@ class ReportCommands : public QObject {
     ReportOptionsDialog* options_ = nullptr;
     ReportWaitWindow* wait_ = nullptr;
     std::filesystem::path lastDocument_;
+    OfficeSettings office_;
     int observer_ = 0;
 };
 

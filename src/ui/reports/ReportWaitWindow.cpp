@@ -40,7 +40,6 @@ void ReportWaitWindow::start(const QString& text) {
         show();
         centreOnDesktop(this);
     }
-    raise();
     repaint();
 }
 

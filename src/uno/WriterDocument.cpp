@@ -1,0 +1,321 @@
+#include "uno/WriterDocument.h"
+
+#include "reports/ReportError.h"
+#include "reports/XmlPart.h"
+#include "uno/UnoText.h"
+#include "uno/WriterReport.h"
+
+#include <com/sun/star/awt/XTopWindow.hpp>
+#include <com/sun/star/awt/XWindow.hpp>
+#include <com/sun/star/beans/PropertyValue.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XFrame.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/graphic/GraphicProvider.hpp>
+#include <com/sun/star/graphic/XGraphic.hpp>
+#include <com/sun/star/graphic/XGraphicProvider.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
+#include <com/sun/star/table/BorderLine2.hpp>
+#include <com/sun/star/table/TableBorder2.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/table/XCellRange.hpp>
+#include <com/sun/star/table/XTableRows.hpp>
+#include <com/sun/star/text/TextContentAnchorType.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextTablesSupplier.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+#include <algorithm>
+
+namespace zorvane::uno {
+
+namespace {
+
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::Sequence;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+constexpr int kRowsPerCall = 64;             // rows sent to the office at once
+constexpr sal_Int32 kHeadingFill = 0xE8ECF4; // the Word report's table look
+constexpr sal_Int32 kBorderColour = 0x8EA0C0;
+constexpr sal_Int16 kBorderWidth = 18;  // 1/100 mm: half a point
+constexpr sal_Int32 kCellPadding = 190; // 1/100 mm, as the case table
+constexpr sal_Int32 kA4TextWidth = 17000;
+constexpr sal_Int32 kA4TextHeight = 25700;
+
+css::beans::PropertyValue property(const char* name, const Any& value) {
+    css::beans::PropertyValue p;
+    p.Name = rtl::OUString::createFromAscii(name);
+    p.Value = value;
+    return p;
+}
+
+Sequence<css::beans::PropertyValue>
+properties(std::initializer_list<css::beans::PropertyValue> list) {
+    return Sequence<css::beans::PropertyValue>(list.begin(), static_cast<sal_Int32>(list.size()));
+}
+
+// "no a, no b and no c"
+std::string missingList(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0) out += i + 1 == items.size() ? " and " : ", ";
+        out += items[i];
+    }
+    return out;
+}
+
+// The column letters of a Writer table: "A" to "Z" are all a report needs.
+std::string rangeName(int firstRow, int lastRow, int columns) {
+    return reportCellName(firstRow, 1) + ":" + reportCellName(lastRow, columns);
+}
+
+Sequence<Sequence<Any>> rowsData(const ReportContent& content, int first, int count) {
+    Sequence<Sequence<Any>> rows(count);
+    Sequence<Any>* row = rows.getArray();
+    for (int r = 0; r < count; ++r) {
+        const auto& cells = content.grid[static_cast<std::size_t>(first + r)];
+        row[r].realloc(content.columns);
+        Any* cell = row[r].getArray();
+        for (int c = 0; c < content.columns; ++c)
+            cell[c] <<= toOUString(xmlSafeText(cells[static_cast<std::size_t>(c)]));
+    }
+    return rows;
+}
+
+css::table::BorderLine2 borderLine() {
+    css::table::BorderLine2 line;
+    line.Color = kBorderColour;
+    line.LineWidth = kBorderWidth;
+    line.OuterLineWidth = kBorderWidth;
+    return line;
+}
+
+void styleTable(const Reference<css::text::XTextTable>& table, int rows, int columns) {
+    css::table::TableBorder2 border;
+    border.TopLine = border.BottomLine = border.LeftLine = border.RightLine = borderLine();
+    border.HorizontalLine = border.VerticalLine = borderLine();
+    border.IsTopLineValid = border.IsBottomLineValid = border.IsLeftLineValid = true;
+    border.IsRightLineValid = border.IsHorizontalLineValid = border.IsVerticalLineValid = true;
+    const Reference<css::beans::XPropertySet> props(table, UNO_QUERY_THROW);
+    props->setPropertyValue("TableBorder2", Any(border));
+    props->setPropertyValue("RepeatHeadline", Any(true)); // titles on every page
+    // Room left and right of the texts, as in the case table; none above and below.
+    const Reference<css::table::XCellRange> all(table, UNO_QUERY_THROW);
+    const Reference<css::beans::XPropertySet> range(
+        all->getCellRangeByName(toOUString(rangeName(1, rows, columns))), UNO_QUERY_THROW);
+    for (const char* side : {"LeftBorderDistance", "RightBorderDistance"})
+        range->setPropertyValue(rtl::OUString::createFromAscii(side), Any(kCellPadding));
+    for (const char* side : {"TopBorderDistance", "BottomBorderDistance"})
+        range->setPropertyValue(rtl::OUString::createFromAscii(side), Any(sal_Int32(0)));
+    // The titles take the template's heading look; the other cells keep the table default.
+    for (int c = 1; c <= columns; ++c) {
+        const Reference<css::text::XText> title(
+            table->getCellByName(toOUString(reportCellName(1, c))), UNO_QUERY_THROW);
+        Reference<css::beans::XPropertySet>(title->createTextCursor(), UNO_QUERY_THROW)
+            ->setPropertyValue("ParaStyleName", Any(rtl::OUString("Table Heading")));
+    }
+    Reference<css::beans::XPropertySet>(table->getRows()->getByIndex(0), UNO_QUERY_THROW)
+        ->setPropertyValue("BackColor", Any(kHeadingFill));
+}
+
+} // namespace
+
+WriterDocument::WriterDocument(const Reference<css::uno::XComponentContext>& office,
+                               const std::string& templateUrl, const std::string& label)
+    : office_(office), label_(label) {
+    const Reference<css::frame::XDesktop2> desktop = css::frame::Desktop::create(office_);
+    // Hidden from the start: the user sees the report once it is whole.
+    const auto load = properties({property("Hidden", Any(true))});
+    const Reference<css::lang::XComponent> component =
+        desktop->loadComponentFromURL(toOUString(templateUrl), "_blank", 0, load);
+    if (!component.is()) throw ReportError(label_ + " could not be opened by LibreOffice.");
+    doc_.set(component, UNO_QUERY);
+    if (!doc_.is()) {
+        Reference<css::util::XCloseable> closeable(component, UNO_QUERY);
+        if (closeable.is()) closeable->close(true);
+        throw ReportError(label_ + " is not a Writer template.");
+    }
+}
+
+WriterDocument::~WriterDocument() {
+    if (handedOn_) return;
+    try {
+        close();
+    } catch (...) { // the office went away meanwhile: nothing is left to close
+    }
+}
+
+void WriterDocument::close() {
+    handedOn_ = true;
+    const Reference<css::util::XCloseable> closeable(doc_, UNO_QUERY);
+    if (closeable.is()) {
+        closeable->close(true);
+        return;
+    }
+    const Reference<css::lang::XComponent> component(doc_, UNO_QUERY);
+    if (component.is()) component->dispose();
+}
+
+Reference<css::text::XTextTable> WriterDocument::caseTable() const {
+    const Reference<css::text::XTextTablesSupplier> supplier(doc_, UNO_QUERY_THROW);
+    const Reference<css::container::XIndexAccess> tables(supplier->getTextTables(),
+                                                         UNO_QUERY_THROW);
+    if (tables->getCount() == 0) return {};
+    return Reference<css::text::XTextTable>(tables->getByIndex(0), UNO_QUERY);
+}
+
+sal_Int32 WriterDocument::bookmarkCount() const {
+    const Reference<css::text::XBookmarksSupplier> supplier(doc_, UNO_QUERY_THROW);
+    const Reference<css::container::XIndexAccess> marks(supplier->getBookmarks(), UNO_QUERY_THROW);
+    return marks->getCount();
+}
+
+Reference<css::text::XTextRange> WriterDocument::bookmarkAnchor(sal_Int32 index) const {
+    const Reference<css::text::XBookmarksSupplier> supplier(doc_, UNO_QUERY_THROW);
+    const Reference<css::container::XIndexAccess> marks(supplier->getBookmarks(), UNO_QUERY_THROW);
+    return Reference<css::text::XTextContent>(marks->getByIndex(index), UNO_QUERY_THROW)
+        ->getAnchor();
+}
+
+void WriterDocument::checkTemplate(const std::vector<ReportCell>& cells) const {
+    std::vector<std::string> missing;
+    const Reference<css::text::XTextTable> table = caseTable();
+    if (!table.is()) missing.push_back("no table for the case");
+    for (const ReportCell& c : cells) {
+        const std::string name = reportCellName(c.row, c.column);
+        if (table.is() && !table->getCellByName(toOUString(name)).is())
+            missing.push_back("no cell \"" + name + "\" in its first table");
+    }
+    const sal_Int32 marks = bookmarkCount();
+    if (marks == 0) missing.push_back("no bookmark for the drawing nor for the points");
+    if (marks == 1) missing.push_back("no second bookmark for the points");
+    if (!missing.empty())
+        throw ReportError(label_ + " cannot be used: it has " + missingList(missing) + ".");
+}
+
+void WriterDocument::fillCaseTable(const std::vector<ReportCell>& cells) {
+    const Reference<css::text::XTextTable> table = caseTable();
+    for (const ReportCell& c : cells) {
+        const Reference<css::text::XText> text(
+            table->getCellByName(toOUString(reportCellName(c.row, c.column))), UNO_QUERY_THROW);
+        text->setString(toOUString(xmlSafeText(c.text)));
+    }
+}
+
+// The page's text area of the default page style, in 1/100 mm.
+std::pair<sal_Int32, sal_Int32> WriterDocument::textArea() const {
+    try {
+        const Reference<css::style::XStyleFamiliesSupplier> supplier(doc_, UNO_QUERY_THROW);
+        const Reference<css::container::XNameAccess> pages(
+            supplier->getStyleFamilies()->getByName("PageStyles"), UNO_QUERY_THROW);
+        const Reference<css::beans::XPropertySet> page(pages->getByName("Standard"),
+                                                       UNO_QUERY_THROW);
+        const auto value = [&](const char* name) {
+            return page->getPropertyValue(rtl::OUString::createFromAscii(name)).get<sal_Int32>();
+        };
+        return {value("Width") - value("LeftMargin") - value("RightMargin"),
+                value("Height") - value("TopMargin") - value("BottomMargin")};
+    } catch (const css::uno::Exception&) {
+        return {kA4TextWidth, kA4TextHeight}; // a template without the default page style
+    }
+}
+
+void WriterDocument::insertPicture(const std::string& pictureUrl, int width, int height) {
+    const Reference<css::graphic::XGraphicProvider> provider =
+        css::graphic::GraphicProvider::create(office_);
+    const auto source = properties({property("URL", Any(toOUString(pictureUrl)))});
+    const Reference<css::graphic::XGraphic> graphic = provider->queryGraphic(source);
+    if (!graphic.is())
+        throw ReportError("LibreOffice could not read the drawing \"" + pictureUrl + "\".");
+
+    const Reference<css::lang::XMultiServiceFactory> factory(doc_, UNO_QUERY_THROW);
+    const Reference<css::text::XTextContent> picture(
+        factory->createInstance("com.sun.star.text.TextGraphicObject"), UNO_QUERY_THROW);
+    const Reference<css::beans::XPropertySet> props(picture, UNO_QUERY_THROW);
+    const auto [textWidth, textHeight] = textArea();
+    const auto [w, h] = fittedPictureSize(width, height, textWidth, textHeight * 0.9);
+    props->setPropertyValue("Graphic", Any(graphic));
+    props->setPropertyValue("AnchorType", Any(css::text::TextContentAnchorType_AS_CHARACTER));
+    props->setPropertyValue("Width", Any(static_cast<sal_Int32>(std::max(1.0, w))));
+    props->setPropertyValue("Height", Any(static_cast<sal_Int32>(std::max(1.0, h))));
+    const Reference<css::text::XTextRange> anchor = bookmarkAnchor(0);
+    anchor->getText()->insertTextContent(anchor, picture, false);
+}
+
+// The new table is "tb5" whatever the template holds: a table of that name in the template
+// gives its name up.
+void WriterDocument::freePointTableName() {
+    const Reference<css::text::XTextTablesSupplier> supplier(doc_, UNO_QUERY_THROW);
+    const Reference<css::container::XNameAccess> tables = supplier->getTextTables();
+    const rtl::OUString wanted = toOUString(kPointTableName);
+    if (!tables->hasByName(wanted)) return;
+    std::string name;
+    for (int n = 1; name.empty() || tables->hasByName(toOUString(name)); ++n)
+        name = std::string(kPointTableName) + "_template" + (n > 1 ? std::to_string(n) : "");
+    Reference<css::container::XNamed>(tables->getByName(wanted), UNO_QUERY_THROW)
+        ->setName(toOUString(name));
+}
+
+void WriterDocument::insertPointTable(const ReportContent& content,
+                                      const std::function<void(int)>& rowsDone) {
+    const int rows = static_cast<int>(content.grid.size());
+    if (rows == 0) return; // a grid always has its titles and its empty row
+    const Reference<css::lang::XMultiServiceFactory> factory(doc_, UNO_QUERY_THROW);
+    const Reference<css::text::XTextTable> table(
+        factory->createInstance("com.sun.star.text.TextTable"), UNO_QUERY_THROW);
+    freePointTableName();
+    Reference<css::container::XNamed>(table, UNO_QUERY_THROW)->setName(toOUString(kPointTableName));
+    table->initialize(rows, content.columns);
+    const Reference<css::text::XTextRange> anchor = bookmarkAnchor(1);
+    const Reference<css::text::XText> text = anchor->getText();
+    const Reference<css::text::XTextCursor> cursor = text->createTextCursorByRange(anchor);
+    text->insertTextContent(Reference<css::text::XTextRange>(cursor.get()),
+                            Reference<css::text::XTextContent>(table.get()), false);
+    styleTable(table, rows, content.columns);
+
+    const Reference<css::table::XCellRange> cells(table, UNO_QUERY_THROW);
+    for (int first = 0; first < rows; first += kRowsPerCall) {
+        const int count = std::min(kRowsPerCall, rows - first);
+        const Reference<css::sheet::XCellRangeData> range(
+            cells->getCellRangeByName(
+                toOUString(rangeName(first + 1, first + count, content.columns))),
+            UNO_QUERY_THROW);
+        range->setDataArray(rowsData(content, first, count));
+        if (rowsDone) rowsDone(first + count);
+    }
+}
+
+void WriterDocument::show() {
+    const Reference<css::frame::XModel> model(doc_, UNO_QUERY_THROW);
+    const Reference<css::awt::XWindow> window =
+        model->getCurrentController()->getFrame()->getContainerWindow();
+    window->setVisible(true);
+    handedOn_ = true;
+    const Reference<css::awt::XTopWindow> top(window, UNO_QUERY);
+    if (top.is()) top->toFront();
+}
+
+void WriterDocument::storeAndClose(const std::string& odtUrl, const std::string& pdfUrl) {
+    const Reference<css::frame::XStorable> storable(doc_, UNO_QUERY_THROW);
+    storable->storeToURL(toOUString(odtUrl),
+                         properties({property("FilterName", Any(rtl::OUString("writer8")))}));
+    storable->storeToURL(
+        toOUString(pdfUrl),
+        properties({property("FilterName", Any(rtl::OUString("writer_pdf_Export")))}));
+    close();
+}
+
+} // namespace zorvane::uno
