@@ -233,6 +233,24 @@ std::pair<sal_Int32, sal_Int32> WriterDocument::textArea() const {
     }
 }
 
+// What the paragraph at `at` takes from the text width: indents, borders and their distances.
+sal_Int32 WriterDocument::paragraphFrame(const Reference<css::text::XTextRange>& at) const {
+    const Reference<css::beans::XPropertySet> paragraph(at, UNO_QUERY);
+    if (!paragraph.is()) return 0;
+    sal_Int32 taken = 0;
+    for (const char* name :
+         {"ParaLeftMargin", "ParaRightMargin", "LeftBorderDistance", "RightBorderDistance"}) {
+        sal_Int32 v = 0;
+        if (paragraph->getPropertyValue(rtl::OUString::createFromAscii(name)) >>= v) taken += v;
+    }
+    for (const char* name : {"LeftBorder", "RightBorder"}) {
+        css::table::BorderLine2 line;
+        if (paragraph->getPropertyValue(rtl::OUString::createFromAscii(name)) >>= line)
+            taken += static_cast<sal_Int32>(line.LineWidth);
+    }
+    return taken;
+}
+
 void WriterDocument::insertPicture(const std::string& pictureUrl, int width, int height) {
     const Reference<css::graphic::XGraphicProvider> provider =
         css::graphic::GraphicProvider::create(office_);
@@ -245,13 +263,14 @@ void WriterDocument::insertPicture(const std::string& pictureUrl, int width, int
     const Reference<css::text::XTextContent> picture(
         factory->createInstance("com.sun.star.text.TextGraphicObject"), UNO_QUERY_THROW);
     const Reference<css::beans::XPropertySet> props(picture, UNO_QUERY_THROW);
+    const Reference<css::text::XTextRange> anchor = bookmarkAnchor(0);
     const auto [textWidth, textHeight] = textArea();
-    const auto [w, h] = fittedPictureSize(width, height, textWidth, textHeight * 0.9);
+    const auto [w, h] =
+        fittedPictureSize(width, height, textWidth - paragraphFrame(anchor), textHeight * 0.9);
     props->setPropertyValue("Graphic", Any(graphic));
     props->setPropertyValue("AnchorType", Any(css::text::TextContentAnchorType_AS_CHARACTER));
     props->setPropertyValue("Width", Any(static_cast<sal_Int32>(std::max(1.0, w))));
     props->setPropertyValue("Height", Any(static_cast<sal_Int32>(std::max(1.0, h))));
-    const Reference<css::text::XTextRange> anchor = bookmarkAnchor(0);
     anchor->getText()->insertTextContent(anchor, picture, false);
 }
 

@@ -46,6 +46,7 @@ class WriterDocument {
     sal_Int32 bookmarkCount() const;
     void freePointTableName();
     std::pair<sal_Int32, sal_Int32> textArea() const;
+    sal_Int32 paragraphFrame(const css::uno::Reference<css::text::XTextRange>& at) const;
     void close();
 
     css::uno::Reference<css::uno::XComponentContext> office_;
