@@ -20,6 +20,9 @@
 #include <com/sun/star/graphic/GraphicProvider.hpp>
 #include <com/sun/star/graphic/XGraphic.hpp>
 #include <com/sun/star/graphic/XGraphicProvider.hpp>
+#include <com/sun/star/io/SequenceInputStream.hpp>
+#include <com/sun/star/io/XInputStream.hpp>
+#include <com/sun/star/io/XSeekableInputStream.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
@@ -251,13 +254,18 @@ sal_Int32 WriterDocument::paragraphFrame(const Reference<css::text::XTextRange>&
     return taken;
 }
 
-void WriterDocument::insertPicture(const std::string& pictureUrl, int width, int height) {
+void WriterDocument::insertPicture(const ReportPicture& drawing) {
+    // The PNG crosses the bridge once; the office keeps it as it is, where a bitmap file
+    // would make every saved report a megabyte larger.
+    const Sequence<sal_Int8> png(reinterpret_cast<const sal_Int8*>(drawing.png.data()),
+                                 static_cast<sal_Int32>(drawing.png.size()));
+    const Reference<css::io::XInputStream> stream(
+        css::io::SequenceInputStream::createStreamFromSequence(office_, png), UNO_QUERY_THROW);
     const Reference<css::graphic::XGraphicProvider> provider =
         css::graphic::GraphicProvider::create(office_);
-    const auto source = properties({property("URL", Any(toOUString(pictureUrl)))});
+    const auto source = properties({property("InputStream", Any(stream))});
     const Reference<css::graphic::XGraphic> graphic = provider->queryGraphic(source);
-    if (!graphic.is())
-        throw ReportError("LibreOffice could not read the drawing \"" + pictureUrl + "\".");
+    if (!graphic.is()) throw ReportError("LibreOffice could not read the picture of the drawing.");
 
     const Reference<css::lang::XMultiServiceFactory> factory(doc_, UNO_QUERY_THROW);
     const Reference<css::text::XTextContent> picture(
@@ -265,8 +273,8 @@ void WriterDocument::insertPicture(const std::string& pictureUrl, int width, int
     const Reference<css::beans::XPropertySet> props(picture, UNO_QUERY_THROW);
     const Reference<css::text::XTextRange> anchor = bookmarkAnchor(0);
     const auto [textWidth, textHeight] = textArea();
-    const auto [w, h] =
-        fittedPictureSize(width, height, textWidth - paragraphFrame(anchor), textHeight * 0.9);
+    const auto [w, h] = fittedPictureSize(drawing.width, drawing.height,
+                                          textWidth - paragraphFrame(anchor), textHeight * 0.9);
     props->setPropertyValue("Graphic", Any(graphic));
     props->setPropertyValue("AnchorType", Any(css::text::TextContentAnchorType_AS_CHARACTER));
     props->setPropertyValue("Width", Any(static_cast<sal_Int32>(std::max(1.0, w))));

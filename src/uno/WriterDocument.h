@@ -28,9 +28,9 @@ class WriterDocument {
     void checkTemplate(const std::vector<ReportCell>& cells) const;
     // The case texts, each replacing what its cell of the first table held.
     void fillCaseTable(const std::vector<ReportCell>& cells);
-    // The picture file, as a character of the first bookmark's paragraph (it can never float
-    // over what follows), as wide as the text and embedded in the document.
-    void insertPicture(const std::string& pictureUrl, int width, int height);
+    // The picture, as a character of the first bookmark's paragraph (it can never float over
+    // what follows), as wide as the paragraph allows, embedded in the document as PNG.
+    void insertPicture(const ReportPicture& picture);
     // The table "tb5" of the grid at the second bookmark, titles in its first row. `rowsDone`
     // is called as rows are filled.
     void insertPointTable(const ReportContent& content, const std::function<void(int)>& rowsDone);

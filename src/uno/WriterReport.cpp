@@ -59,9 +59,7 @@ void makeReport(const uno::OfficeContext& office, const WriterReportRequest& req
     doc.fillCaseTable(content.caseCells);
     steps.done();
     steps.start("inserting the drawing");
-    if (!content.drawing.empty())
-        doc.insertPicture(fileUrl(request.picturePath), content.drawing.width,
-                          content.drawing.height);
+    if (!content.drawing.empty()) doc.insertPicture(content.drawing);
     steps.done();
     steps.start("inserting the table of the points");
     doc.insertPointTable(content, [&](int rows) { steps.rowsDone(rows); });
@@ -92,8 +90,6 @@ void createWriterReport(const OfficeSettings& office, const WriterReportRequest&
     const std::string label = "The report template \"" + request.templatePath.string() + "\"";
     ReportSteps steps(request.content, progress);
     checkFile(request.templatePath, label);
-    if (!request.content.drawing.empty())
-        checkFile(request.picturePath, "The drawing \"" + request.picturePath.string() + "\"");
     steps.start("connecting to LibreOffice");
     const uno::OfficeContext context = uno::connectOffice(office);
     steps.done();

@@ -18,9 +18,7 @@ inline constexpr const char* kPointTableName = "tb5";
 
 struct WriterReportRequest {
     std::filesystem::path templatePath;
-    // The drawing as a picture file the office reads ("tq$$$.bmp"); its size in pixels is
-    // content.drawing's. No picture is inserted when content.drawing is empty.
-    std::filesystem::path picturePath;
+    // The drawing goes in as content.drawing's PNG; none when that is empty.
     ReportContent content;
     // Batch use: the document is stored as this OpenDocument file and as a PDF beside it
     // (same name, ".pdf"), then closed instead of shown.

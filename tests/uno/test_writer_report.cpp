@@ -74,17 +74,15 @@ TEST(WriterReport, WithoutLibreOfficeItSaysSo) {
               0u);
 }
 
-TEST(WriterReport, TemplateAndDrawingAreLookedForBeforeTheOffice) {
+TEST(WriterReport, TemplateIsLookedForBeforeTheOffice) {
     FakeOffice office("exit 0");
     WriterReportRequest request = office.request();
     request.templatePath = office.dir / "tq-missing.ott";
     EXPECT_EQ(reportError(office.settings, request),
               "The report template \"" + request.templatePath.string() + "\" cannot be found.");
-    request = office.request();
-    request.content.drawing.png = {1};
-    request.picturePath = office.dir / "tq$$$.bmp";
+    request.templatePath = office.dir.path();
     EXPECT_EQ(reportError(office.settings, request),
-              "The drawing \"" + request.picturePath.string() + "\" cannot be found.");
+              "The report template \"" + request.templatePath.string() + "\" is not a file.");
     EXPECT_FALSE(office.started());
 }
 

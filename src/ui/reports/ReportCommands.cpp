@@ -131,7 +131,6 @@ void ReportCommands::officeReport() {
     }
     WriterReportRequest request;
     request.templatePath = reportTemplatePath(ctx_.programFolder, kWriterTemplateName);
-    request.picturePath = drawing.bitmap;
     request.content = content(std::move(drawing.png));
     const OfficeSettings office = office_;
     ReportJob::run(*wait_, kWriterWaitText, [&](const ReportProgress& progress) {
