@@ -87,9 +87,10 @@ def styles():
         + para_style("Picture", "Picture", "",
                      f'fo:text-align="center" fo:margin-bottom="0cm" fo:line-height="100%" fo:border="{LINE}"'
                      ' fo:padding="0.035cm" fo:keep-together="always"')
-        # Writer ends a text with a paragraph: the one left after the points takes no room.
+        # Writer ends a text with a paragraph: the one left around the points takes no room
+        # and keeps their heading with them.
         + para_style("After_20_Table", "After Table", 'fo:font-size="2pt" style:font-size-complex="2pt"',
-                     'fo:margin-top="0cm" fo:margin-bottom="0cm" fo:line-height="100%"')
+                     'fo:margin-top="0cm" fo:margin-bottom="0cm" fo:line-height="100%" fo:keep-with-next="always"')
         + para_style("Footer", "Footer", 'fo:font-size="8pt" style:font-size-complex="8pt" fo:color="#7f7f7f"',
                      f'fo:margin-bottom="0cm" fo:border-top="{LINE}" fo:padding-top="0.141cm"', cls="extra",
                      # the page number at the right edge of the text

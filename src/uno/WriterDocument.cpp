@@ -1,5 +1,6 @@
 #include "uno/WriterDocument.h"
 
+#include "reports/PointTableOdt.h"
 #include "reports/ReportError.h"
 #include "reports/XmlPart.h"
 #include "uno/UnoText.h"
@@ -12,6 +13,7 @@
 #include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/document/XDocumentInsertable.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XFrame.hpp>
@@ -25,12 +27,10 @@
 #include <com/sun/star/io/XSeekableInputStream.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
-#include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/style/XStyleFamiliesSupplier.hpp>
 #include <com/sun/star/table/BorderLine2.hpp>
-#include <com/sun/star/table/TableBorder2.hpp>
 #include <com/sun/star/table/XCell.hpp>
-#include <com/sun/star/table/XCellRange.hpp>
+#include <com/sun/star/table/XTableColumns.hpp>
 #include <com/sun/star/table/XTableRows.hpp>
 #include <com/sun/star/text/TextContentAnchorType.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
@@ -50,11 +50,7 @@ using css::uno::Sequence;
 using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
-constexpr int kRowsPerCall = 64;             // rows sent to the office at once
-constexpr sal_Int32 kHeadingFill = 0xE8ECF4; // the Word report's table look
-constexpr sal_Int32 kBorderColour = 0x8EA0C0;
-constexpr sal_Int16 kBorderWidth = 18;  // 1/100 mm: half a point
-constexpr sal_Int32 kCellPadding = 190; // 1/100 mm, as the case table
+constexpr int kRowsPerCall = 100000; // rows sent to the office at once
 constexpr sal_Int32 kA4TextWidth = 17000;
 constexpr sal_Int32 kA4TextHeight = 25700;
 
@@ -80,60 +76,6 @@ std::string missingList(const std::vector<std::string>& items) {
     return out;
 }
 
-// The column letters of a Writer table: "A" to "Z" are all a report needs.
-std::string rangeName(int firstRow, int lastRow, int columns) {
-    return reportCellName(firstRow, 1) + ":" + reportCellName(lastRow, columns);
-}
-
-Sequence<Sequence<Any>> rowsData(const ReportContent& content, int first, int count) {
-    Sequence<Sequence<Any>> rows(count);
-    Sequence<Any>* row = rows.getArray();
-    for (int r = 0; r < count; ++r) {
-        const auto& cells = content.grid[static_cast<std::size_t>(first + r)];
-        row[r].realloc(content.columns);
-        Any* cell = row[r].getArray();
-        for (int c = 0; c < content.columns; ++c)
-            cell[c] <<= toOUString(xmlSafeText(cells[static_cast<std::size_t>(c)]));
-    }
-    return rows;
-}
-
-css::table::BorderLine2 borderLine() {
-    css::table::BorderLine2 line;
-    line.Color = kBorderColour;
-    line.LineWidth = kBorderWidth;
-    line.OuterLineWidth = kBorderWidth;
-    return line;
-}
-
-void styleTable(const Reference<css::text::XTextTable>& table, int rows, int columns) {
-    css::table::TableBorder2 border;
-    border.TopLine = border.BottomLine = border.LeftLine = border.RightLine = borderLine();
-    border.HorizontalLine = border.VerticalLine = borderLine();
-    border.IsTopLineValid = border.IsBottomLineValid = border.IsLeftLineValid = true;
-    border.IsRightLineValid = border.IsHorizontalLineValid = border.IsVerticalLineValid = true;
-    const Reference<css::beans::XPropertySet> props(table, UNO_QUERY_THROW);
-    props->setPropertyValue("TableBorder2", Any(border));
-    props->setPropertyValue("RepeatHeadline", Any(true)); // titles on every page
-    // Room left and right of the texts, as in the case table; none above and below.
-    const Reference<css::table::XCellRange> all(table, UNO_QUERY_THROW);
-    const Reference<css::beans::XPropertySet> range(
-        all->getCellRangeByName(toOUString(rangeName(1, rows, columns))), UNO_QUERY_THROW);
-    for (const char* side : {"LeftBorderDistance", "RightBorderDistance"})
-        range->setPropertyValue(rtl::OUString::createFromAscii(side), Any(kCellPadding));
-    for (const char* side : {"TopBorderDistance", "BottomBorderDistance"})
-        range->setPropertyValue(rtl::OUString::createFromAscii(side), Any(sal_Int32(0)));
-    // The titles take the template's heading look; the other cells keep the table default.
-    for (int c = 1; c <= columns; ++c) {
-        const Reference<css::text::XText> title(
-            table->getCellByName(toOUString(reportCellName(1, c))), UNO_QUERY_THROW);
-        Reference<css::beans::XPropertySet>(title->createTextCursor(), UNO_QUERY_THROW)
-            ->setPropertyValue("ParaStyleName", Any(rtl::OUString("Table Heading")));
-    }
-    Reference<css::beans::XPropertySet>(table->getRows()->getByIndex(0), UNO_QUERY_THROW)
-        ->setPropertyValue("BackColor", Any(kHeadingFill));
-}
-
 } // namespace
 
 WriterDocument::WriterDocument(const Reference<css::uno::XComponentContext>& office,
@@ -151,6 +93,14 @@ WriterDocument::WriterDocument(const Reference<css::uno::XComponentContext>& off
         if (closeable.is()) closeable->close(true);
         throw ReportError(label_ + " is not a Writer template.");
     }
+    // Nothing is laid out while the report is filled: a long table of points would be laid
+    // out again with every change.
+    Reference<css::frame::XModel>(doc_, UNO_QUERY_THROW)->lockControllers();
+}
+
+void WriterDocument::unlock() {
+    const Reference<css::frame::XModel> model(doc_, UNO_QUERY_THROW);
+    while (model->hasControllersLocked()) model->unlockControllers();
 }
 
 WriterDocument::~WriterDocument() {
@@ -298,34 +248,41 @@ void WriterDocument::freePointTableName() {
 
 void WriterDocument::insertPointTable(const ReportContent& content,
                                       const std::function<void(int)>& rowsDone) {
-    const int rows = static_cast<int>(content.grid.size());
-    if (rows == 0) return; // a grid always has its titles and its empty row
-    const Reference<css::lang::XMultiServiceFactory> factory(doc_, UNO_QUERY_THROW);
-    const Reference<css::text::XTextTable> table(
-        factory->createInstance("com.sun.star.text.TextTable"), UNO_QUERY_THROW);
+    if (content.grid.empty()) return; // a grid always has its titles and its empty row
+    // The office inserts a prepared table in one go; filled and styled cell by cell through
+    // the table's interface, a case of a thousand points took minutes.
+    const std::vector<std::uint8_t> odt = pointTableOdt(content);
+    const Sequence<sal_Int8> bytes(reinterpret_cast<const sal_Int8*>(odt.data()),
+                                   static_cast<sal_Int32>(odt.size()));
+    const Reference<css::io::XInputStream> stream(
+        css::io::SequenceInputStream::createStreamFromSequence(office_, bytes), UNO_QUERY_THROW);
     freePointTableName();
-    Reference<css::container::XNamed>(table, UNO_QUERY_THROW)->setName(toOUString(kPointTableName));
-    table->initialize(rows, content.columns);
     const Reference<css::text::XTextRange> anchor = bookmarkAnchor(1);
-    const Reference<css::text::XText> text = anchor->getText();
-    const Reference<css::text::XTextCursor> cursor = text->createTextCursorByRange(anchor);
-    text->insertTextContent(Reference<css::text::XTextRange>(cursor.get()),
-                            Reference<css::text::XTextContent>(table.get()), false);
-    styleTable(table, rows, content.columns);
+    const Reference<css::text::XTextCursor> cursor =
+        anchor->getText()->createTextCursorByRange(anchor);
+    Reference<css::document::XDocumentInsertable>(cursor, UNO_QUERY_THROW)
+        ->insertDocumentFromURL(
+            "private:stream", properties({property("InputStream", Any(stream)),
+                                          property("FilterName", Any(rtl::OUString("writer8")))}));
+    checkPointTable(content);
+    if (rowsDone) rowsDone(static_cast<int>(content.grid.size()));
+}
 
-    const Reference<css::table::XCellRange> cells(table, UNO_QUERY_THROW);
-    for (int first = 0; first < rows; first += kRowsPerCall) {
-        const int count = std::min(kRowsPerCall, rows - first);
-        const Reference<css::sheet::XCellRangeData> range(
-            cells->getCellRangeByName(
-                toOUString(rangeName(first + 1, first + count, content.columns))),
-            UNO_QUERY_THROW);
-        range->setDataArray(rowsData(content, first, count));
-        if (rowsDone) rowsDone(first + count);
-    }
+// The office says nothing when it cannot read what it is given to insert.
+void WriterDocument::checkPointTable(const ReportContent& content) const {
+    const Reference<css::text::XTextTablesSupplier> supplier(doc_, UNO_QUERY_THROW);
+    const Reference<css::container::XNameAccess> tables = supplier->getTextTables();
+    const rtl::OUString name = toOUString(kPointTableName);
+    const Reference<css::text::XTextTable> table(
+        tables->hasByName(name) ? tables->getByName(name) : Any(), UNO_QUERY);
+    if (!table.is() ||
+        table->getRows()->getCount() != static_cast<sal_Int32>(content.grid.size()) ||
+        table->getColumns()->getCount() != content.columns)
+        throw ReportError("LibreOffice did not insert the table of the points.");
 }
 
 void WriterDocument::show() {
+    unlock();
     const Reference<css::frame::XModel> model(doc_, UNO_QUERY_THROW);
     const Reference<css::awt::XWindow> window =
         model->getCurrentController()->getFrame()->getContainerWindow();
@@ -336,6 +293,7 @@ void WriterDocument::show() {
 }
 
 void WriterDocument::storeAndClose(const std::string& odtUrl, const std::string& pdfUrl) {
+    unlock();
     const Reference<css::frame::XStorable> storable(doc_, UNO_QUERY_THROW);
     storable->storeToURL(toOUString(odtUrl),
                          properties({property("FilterName", Any(rtl::OUString("writer8")))}));

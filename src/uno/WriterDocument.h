@@ -32,7 +32,7 @@ class WriterDocument {
     // what follows), as wide as the paragraph allows, embedded in the document as PNG.
     void insertPicture(const ReportPicture& picture);
     // The table "tb5" of the grid at the second bookmark, titles in its first row. `rowsDone`
-    // is called as rows are filled.
+    // is called with the rows done.
     void insertPointTable(const ReportContent& content, const std::function<void(int)>& rowsDone);
 
     // Shows the document's window; from now on it is the user's.
@@ -45,8 +45,10 @@ class WriterDocument {
     css::uno::Reference<css::text::XTextRange> bookmarkAnchor(sal_Int32 index) const;
     sal_Int32 bookmarkCount() const;
     void freePointTableName();
+    void checkPointTable(const ReportContent& content) const;
     std::pair<sal_Int32, sal_Int32> textArea() const;
     sal_Int32 paragraphFrame(const css::uno::Reference<css::text::XTextRange>& at) const;
+    void unlock();
     void close();
 
     css::uno::Reference<css::uno::XComponentContext> office_;

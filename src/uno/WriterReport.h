@@ -14,7 +14,6 @@ namespace zorvane {
 
 inline constexpr const char* kWriterTemplateName = "tq.ott";
 inline constexpr const char* kWriterWaitText = "Creating OpenOffice Report. Please wait...";
-inline constexpr const char* kPointTableName = "tb5";
 
 struct WriterReportRequest {
     std::filesystem::path templatePath;
