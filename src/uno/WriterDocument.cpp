@@ -50,7 +50,6 @@ using css::uno::Sequence;
 using css::uno::UNO_QUERY;
 using css::uno::UNO_QUERY_THROW;
 
-constexpr int kRowsPerCall = 100000; // rows sent to the office at once
 constexpr sal_Int32 kA4TextWidth = 17000;
 constexpr sal_Int32 kA4TextHeight = 25700;
 
@@ -96,11 +95,13 @@ WriterDocument::WriterDocument(const Reference<css::uno::XComponentContext>& off
     // Nothing is laid out while the report is filled: a long table of points would be laid
     // out again with every change.
     Reference<css::frame::XModel>(doc_, UNO_QUERY_THROW)->lockControllers();
+    locked_ = true;
 }
 
 void WriterDocument::unlock() {
-    const Reference<css::frame::XModel> model(doc_, UNO_QUERY_THROW);
-    while (model->hasControllersLocked()) model->unlockControllers();
+    if (!locked_) return;
+    locked_ = false;
+    Reference<css::frame::XModel>(doc_, UNO_QUERY_THROW)->unlockControllers();
 }
 
 WriterDocument::~WriterDocument() {
@@ -246,8 +247,7 @@ void WriterDocument::freePointTableName() {
         ->setName(toOUString(name));
 }
 
-void WriterDocument::insertPointTable(const ReportContent& content,
-                                      const std::function<void(int)>& rowsDone) {
+void WriterDocument::insertPointTable(const ReportContent& content) {
     if (content.grid.empty()) return; // a grid always has its titles and its empty row
     // The office inserts a prepared table in one go; filled and styled cell by cell through
     // the table's interface, a case of a thousand points took minutes.
@@ -265,7 +265,6 @@ void WriterDocument::insertPointTable(const ReportContent& content,
             "private:stream", properties({property("InputStream", Any(stream)),
                                           property("FilterName", Any(rtl::OUString("writer8")))}));
     checkPointTable(content);
-    if (rowsDone) rowsDone(static_cast<int>(content.grid.size()));
 }
 
 // The office says nothing when it cannot read what it is given to insert.

@@ -8,7 +8,6 @@
 #include <com/sun/star/text/XTextTable.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,9 +30,8 @@ class WriterDocument {
     // The picture, as a character of the first bookmark's paragraph (it can never float over
     // what follows), as wide as the paragraph allows, embedded in the document as PNG.
     void insertPicture(const ReportPicture& picture);
-    // The table "tb5" of the grid at the second bookmark, titles in its first row. `rowsDone`
-    // is called with the rows done.
-    void insertPointTable(const ReportContent& content, const std::function<void(int)>& rowsDone);
+    // The table "tb5" of the grid at the second bookmark, titles in its first row.
+    void insertPointTable(const ReportContent& content);
 
     // Shows the document's window; from now on it is the user's.
     void show();
@@ -55,6 +53,7 @@ class WriterDocument {
     css::uno::Reference<css::text::XTextDocument> doc_;
     std::string label_;
     bool handedOn_ = false;
+    bool locked_ = false;
 };
 
 } // namespace zorvane::uno

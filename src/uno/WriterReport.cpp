@@ -15,8 +15,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kStepsBeforeRows = 4; // connect, load, case table, picture
-constexpr int kStepsAfterRows = 1;  // show or store
+// Connect, open the template, fill the case table, the drawing, the points, show or store.
+constexpr int kSteps = 6;
 
 void checkFile(const fs::path& path, const std::string& label) {
     std::error_code ec;
@@ -28,21 +28,16 @@ void checkFile(const fs::path& path, const std::string& label) {
 // The steps of the report, each named for the message when the office refuses it.
 class ReportSteps {
   public:
-    ReportSteps(const ReportContent& content, const ReportProgress& progress)
-        : steps_(writerReportSteps(content)), progress_(progress) {
-        if (progress_) progress_(0, steps_);
+    explicit ReportSteps(const ReportProgress& progress) : progress_(progress) {
+        if (progress_) progress_(0, kSteps);
     }
     void start(const char* what) { what_ = what; }
-    void done() { report(++step_); }
-    void rowsDone(int rows) { report(kStepsBeforeRows + rows); }
+    void done() {
+        if (progress_) progress_(++step_, kSteps);
+    }
     const char* what() const { return what_; }
 
   private:
-    void report(int step) {
-        step_ = step;
-        if (progress_) progress_(step_, steps_);
-    }
-    int steps_;
     int step_ = 0;
     const ReportProgress& progress_;
     const char* what_ = "";
@@ -62,7 +57,8 @@ void makeReport(const uno::OfficeContext& office, const WriterReportRequest& req
     if (!content.drawing.empty()) doc.insertPicture(content.drawing);
     steps.done();
     steps.start("inserting the table of the points");
-    doc.insertPointTable(content, [&](int rows) { steps.rowsDone(rows); });
+    doc.insertPointTable(content);
+    steps.done();
     if (request.storeAs.empty()) {
         steps.start("showing the report");
         doc.show();
@@ -76,10 +72,6 @@ void makeReport(const uno::OfficeContext& office, const WriterReportRequest& req
 
 } // namespace
 
-int writerReportSteps(const ReportContent& content) {
-    return kStepsBeforeRows + static_cast<int>(content.grid.size()) + kStepsAfterRows;
-}
-
 std::string officeMissingMessage() {
     return "Open Office is not installed on your computer. For more information, visit "
            "https://www.libreoffice.org.";
@@ -88,7 +80,7 @@ std::string officeMissingMessage() {
 void createWriterReport(const OfficeSettings& office, const WriterReportRequest& request,
                         const ReportProgress& progress) {
     const std::string label = "The report template \"" + request.templatePath.string() + "\"";
-    ReportSteps steps(request.content, progress);
+    ReportSteps steps(progress);
     checkFile(request.templatePath, label);
     steps.start("connecting to LibreOffice");
     const uno::OfficeContext context = uno::connectOffice(office);

@@ -24,9 +24,6 @@ struct WriterReportRequest {
     std::filesystem::path storeAs;
 };
 
-// Number of steps a report of this content reports.
-int writerReportSteps(const ReportContent& content);
-
 // Makes the report. Throws ReportError saying what failed: LibreOffice missing or not
 // answering, a template that lacks its table, cells or bookmarks (all named), a step the
 // office refused. A document half made is closed again.
