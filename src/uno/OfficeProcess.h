@@ -1,6 +1,6 @@
 #pragma once
-// An office started for the reports. It runs in a session of its own, detached from this
-// program: it holds the user's report window and must outlive us. A small shell stays beside
+// An office started for the reports. It runs detached from this program (setsid): it holds
+// the user's report window and must outlive us. A small shell stays beside
 // it to tell us if it ends early (a start that fails, or an soffice that handed its arguments
 // to an office already running and left).
 #include <filesystem>

@@ -56,7 +56,7 @@ TEST(OfficeProcess, NeverWaitsForAnOfficeThatRuns) {
     EXPECT_EQ(waitForEnd(process, 5s), 0);
 }
 
-TEST(OfficeProcess, OfficeGetsItsArgumentsAndASessionOfItsOwn) {
+TEST(OfficeProcess, OfficeGetsItsArgumentsAndRunsDetached) {
     TempDir dir;
     const fs::path out = dir / "seen";
     OfficeProcess process(script(dir, "office",
@@ -65,13 +65,13 @@ TEST(OfficeProcess, OfficeGetsItsArgumentsAndASessionOfItsOwn) {
                           {"--accept=pipe,name=x;urp;", "two words"});
     ASSERT_EQ(waitForEnd(process, 5s), 0);
     std::ifstream in(out);
-    std::string first, second, session;
+    std::string first, second, sid;
     std::getline(in, first);
     std::getline(in, second);
-    std::getline(in, session);
+    std::getline(in, sid);
     EXPECT_EQ(first, "--accept=pipe,name=x;urp;");
     EXPECT_EQ(second, "two words");
-    EXPECT_NE(std::stol(session), static_cast<long>(::getsid(0)));
+    EXPECT_NE(std::stol(sid), static_cast<long>(::getsid(0)));
 }
 
 } // namespace
