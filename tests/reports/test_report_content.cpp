@@ -99,6 +99,23 @@ TEST(ReportContent, DrawingSizeComesFromThePngHeader) {
     for (const auto& bytes : bad) EXPECT_THROW(buildReportContent(data, {}, bytes), ReportError);
 }
 
+TEST(ReportContent, PictureFitsTheWidthUnlessTooTall) {
+    const struct {
+        int w, h;
+        double maxW, maxH, wantW, wantH;
+    } cases[] = {
+        {640, 320, 17000, 20000, 17000, 8500}, // wide: as wide as the text
+        {100, 400, 17000, 20000, 5000, 20000}, // tall: as high as allowed
+        {10, 10, 170, 170, 170, 170},          // small pictures grow too
+        {0, 10, 100, 100, 10, 100},            // no width counts as one pixel
+    };
+    for (const auto& c : cases) {
+        const auto [w, h] = fittedPictureSize(c.w, c.h, c.maxW, c.maxH);
+        EXPECT_DOUBLE_EQ(w, c.wantW) << c.w << "x" << c.h;
+        EXPECT_DOUBLE_EQ(h, c.wantH) << c.w << "x" << c.h;
+    }
+}
+
 TEST(ReportContent, WriterCellNames) {
     const struct {
         int row, column;

@@ -121,5 +121,19 @@ TEST(ReportFile, TemplateBesideTheProgramOrInstalled) {
     EXPECT_EQ(reportTemplatePath(dir / "bin", "tq.dotx"), dir / "bin/tq.dotx");
 }
 
+TEST(ReportFile, FileUrlsEncodeWhatAUrlCannotHold) {
+    const struct {
+        const char* path;
+        const char* url;
+    } cases[] = {
+        {"/opt/zorvane/tq.ott", "file:///opt/zorvane/tq.ott"},
+        {"/opt/zorvane/tq$$$.bmp", "file:///opt/zorvane/tq%24%24%24.bmp"},
+        {"/home/r\xC3\xA9 m/a#b?c%d.odt", "file:///home/r%C3%A9%20m/a%23b%3Fc%25d.odt"},
+        {"/a\\b/./c/../d~e_f-g", "file:///a%5Cb/d~e_f-g"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fileUrl(c.path), c.url) << c.path;
+    EXPECT_EQ(fileUrl("x.ott"), fileUrl(fs::current_path() / "x.ott"));
+}
+
 } // namespace
 } // namespace zorvane

@@ -19,7 +19,6 @@ constexpr std::string_view kDocumentType =
     "application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml";
 constexpr const char* kImageRelationship =
     "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image";
-constexpr std::int64_t kEmuPerPixel = 9525; // at 96 pixels per inch
 constexpr std::int64_t kEmuPerTwip = 635;
 constexpr std::uintmax_t kMaxTemplateSize = 64u << 20;
 
@@ -78,12 +77,11 @@ std::pair<std::int64_t, std::int64_t> pictureSize(const ReportPicture& picture,
                                                   const WordDocumentXml& word) {
     const std::int64_t maxWidth = word.textWidth() * kEmuPerTwip;
     const std::int64_t maxHeight = word.textHeight() * kEmuPerTwip * 9 / 10;
-    const double w = static_cast<double>(picture.width) * kEmuPerPixel;
-    const double h = static_cast<double>(picture.height) * kEmuPerPixel;
-    const double scale =
-        std::min(static_cast<double>(maxWidth) / w, static_cast<double>(maxHeight) / h);
-    return {std::max<std::int64_t>(1, static_cast<std::int64_t>(w * scale + 0.5)),
-            std::max<std::int64_t>(1, static_cast<std::int64_t>(h * scale + 0.5))};
+    const auto [w, h] =
+        fittedPictureSize(picture.width, picture.height, static_cast<double>(maxWidth),
+                          static_cast<double>(maxHeight));
+    return {std::max<std::int64_t>(1, static_cast<std::int64_t>(w + 0.5)),
+            std::max<std::int64_t>(1, static_cast<std::int64_t>(h + 0.5))};
 }
 
 void insertDrawing(OpcPackage& package, const std::string& mainPart, WordDocumentXml& word,

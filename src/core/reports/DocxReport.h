@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -15,9 +14,6 @@ namespace zorvane {
 
 inline constexpr const char* kWordTemplateName = "tq.dotx";
 inline constexpr const char* kWordWaitText = "Creating MS Word Report. Please wait...";
-
-// Called as the work goes: step 0 at the start, then up to `steps`; for a wait window's bar.
-using ReportProgress = std::function<void(int step, int steps)>;
 
 // Number of steps a report of this content reports: one per grid row, four more.
 int docxReportSteps(const ReportContent& content);

@@ -2,6 +2,7 @@
 
 #include "reports/ReportError.h"
 #include "reports/XmlPart.h"
+#include "reports/ZipArchive.h"
 
 #include <zip.h>
 
@@ -266,53 +267,19 @@ std::string OpcPackage::freshPartName(std::string_view folder, std::string_view 
 }
 
 std::vector<std::uint8_t> OpcPackage::zipBytes() const {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
-    if (!buffer) {
-        zip_error_fini(&error);
-        throw ReportError("The document could not be put together: out of memory.");
-    }
-    zip_source_keep(buffer); // it outlives the archive: the bytes are read from it afterwards
-    std::unique_ptr<zip_source_t, decltype(&zip_source_free)> keep(buffer, zip_source_free);
-    ZipHandle zip(zip_open_from_source(buffer, ZIP_TRUNCATE, &error));
-    zip_error_fini(&error);
-    auto fail = [](const std::string& why) {
-        throw ReportError("The document could not be put together (" + why + ").");
-    };
-    if (!zip) fail("the archive cannot be started");
-
     // [Content_Types].xml first: some readers look for it at the start of the archive.
-    std::vector<const std::pair<std::string, std::string>*> order;
-    for (const auto& p : parts_)
-        if (p.first == kContentTypes)
-            order.insert(order.begin(), &p);
+    std::vector<ZipEntry> entries;
+    for (const auto& [name, bytes] : parts_) {
+        const std::string lowered = lower(name);
+        const bool packed =
+            lowered.ends_with(".png") || lowered.ends_with(".jpeg") || lowered.ends_with(".jpg");
+        const ZipEntry entry{name, bytes, !packed};
+        if (name == kContentTypes)
+            entries.insert(entries.begin(), entry);
         else
-            order.push_back(&p);
-    for (const auto* p : order) {
-        zip_source_t* data = zip_source_buffer(zip.get(), p->second.data(), p->second.size(), 0);
-        const zip_int64_t index =
-            data ? zip_file_add(zip.get(), p->first.c_str(), data, ZIP_FL_ENC_UTF_8) : -1;
-        if (index < 0) {
-            if (data) zip_source_free(data);
-            fail(zip_strerror(zip.get()));
-        }
-        const bool packed = lower(p->first).ends_with(".png") ||
-                            lower(p->first).ends_with(".jpeg") || lower(p->first).ends_with(".jpg");
-        zip_set_file_compression(zip.get(), static_cast<zip_uint64_t>(index),
-                                 packed ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
+            entries.push_back(entry);
     }
-    if (zip_close(zip.get()) != 0) fail(zip_strerror(zip.get()));
-    (void)zip.release(); // zip_close freed it
-
-    zip_stat_t st;
-    if (zip_source_stat(buffer, &st) != 0 || zip_source_open(buffer) != 0)
-        fail("the archive cannot be read back");
-    std::vector<std::uint8_t> out(static_cast<std::size_t>(st.size));
-    const zip_int64_t n = zip_source_read(buffer, out.data(), out.size());
-    zip_source_close(buffer);
-    if (n < 0 || static_cast<std::uint64_t>(n) != st.size) fail("the archive cannot be read back");
-    return out;
+    return zipArchive(entries);
 }
 
 } // namespace zorvane

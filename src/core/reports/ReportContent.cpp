@@ -59,6 +59,13 @@ std::string reportCellName(int row, int column) {
     return letters + std::to_string(row);
 }
 
+std::pair<double, double> fittedPictureSize(int width, int height, double maxWidth,
+                                            double maxHeight) {
+    const double w = std::max(width, 1), h = std::max(height, 1);
+    const double scale = std::min(maxWidth / w, maxHeight / h);
+    return {w * scale, h * scale};
+}
+
 ReportPicture pngPicture(std::vector<std::uint8_t> png) {
     const std::span<const std::uint8_t> b(png);
     const bool header =

@@ -5,11 +5,16 @@
 #include "model/CaseData.h"
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorvane {
+
+// Called as a report is made: step 0 at the start, then up to `steps`; for a wait window's bar.
+using ReportProgress = std::function<void(int step, int steps)>;
 
 // A text appended to a cell of the template's first table (rows and columns from 1).
 struct ReportCell {
@@ -43,6 +48,11 @@ struct ReportContent {
 constexpr int reportColumnCount(CaseMode mode) {
     return mode == CaseMode::Nesw ? 7 : 5;
 }
+
+// A picture of `width` × `height` pixels as wide as `maxWidth` allows, its shape kept, never
+// taller than `maxHeight` (both in the unit of the result).
+std::pair<double, double> fittedPictureSize(int width, int height, double maxWidth,
+                                            double maxHeight);
 
 // The name of a cell in a Writer table: column letter, then row ("B1" for row 1, column 2).
 std::string reportCellName(int row, int column);

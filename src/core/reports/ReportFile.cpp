@@ -2,6 +2,7 @@
 
 #include "reports/ReportError.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -128,6 +129,23 @@ fs::path reportTemplatePath(const fs::path& programFolder, std::string_view name
     std::error_code ec;
     if (!fs::exists(beside, ec) && fs::exists(shared, ec)) return shared.lexically_normal();
     return beside;
+}
+
+std::string fileUrl(const fs::path& path) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const unsigned char c : fs::absolute(path).lexically_normal().string()) {
+        if (std::isalnum(c) && c < 0x80) {
+            url.push_back(static_cast<char>(c));
+        } else if (std::strchr("-._~/", c) != nullptr && c != 0) {
+            url.push_back(static_cast<char>(c));
+        } else {
+            url.push_back('%');
+            url.push_back(kHex[c >> 4]);
+            url.push_back(kHex[c & 0xF]);
+        }
+    }
+    return url;
 }
 
 std::string reportFileStem(std::string_view caseName) {

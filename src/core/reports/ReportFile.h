@@ -9,11 +9,19 @@
 
 namespace zorvane {
 
+// The drawing as a bitmap file, written afresh for every report.
+inline constexpr const char* kDrawingBitmapName = "tq$$$.bmp";
+
 // The template `name` in the program's folder; an installed program keeps its templates in
 // ../share/zorvane beside its folder. When neither holds it, the program folder's path (so
 // that a message names where it was expected).
 std::filesystem::path reportTemplatePath(const std::filesystem::path& programFolder,
                                          std::string_view name);
+
+// The "file:" URL of a file for an office suite: "file://" and the absolute path, every byte
+// but letters, digits, "-._~" and "/" percent-encoded ("/opt/tq$$$.bmp" gives
+// "file:///opt/tq%24%24%24.bmp").
+std::string fileUrl(const std::filesystem::path& path);
 
 // A file name stem from the case name (UTF-8): characters file systems refuse (/ \ : * ? " < >
 // | and controls) become '_', blanks and dots are trimmed from both ends, at most 100 bytes

@@ -10,6 +10,7 @@
 #include "ui/files/AttachmentCommands.h"
 #include "ui/files/ImagesWindow.h"
 #include "ui/dxf/DxfCommands.h"
+#include "ui/reports/ReportCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/ExhibitCommands.h"
 #include "ui/view/PolylinesWindow.h"
@@ -41,6 +42,7 @@ AppShell::AppShell(AppContext& context)
         new AttachmentCommands(ctx_, doc_, *main_, *drawing_, [this] { help_->showHelp(); });
     new ExhibitCommands(ctx_, doc_, *main_, *drawing_);
     dxf_ = new DxfCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
+    new ReportCommands(ctx_, doc_, *main_, *drawing_);
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });

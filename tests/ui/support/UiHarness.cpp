@@ -18,7 +18,7 @@ UiHarness::UiHarness(ProgramOptions options)
     : context{prompts, settings, testHome(), options,
               [this](const QUrl& url) {
                   opened.push_back(url);
-                  return true;
+                  return openerWorks;
               },
               [] { return std::string("07/12/2026"); },
               OptionFileLocations(testHome(), testHome() / "user", testHome())} {

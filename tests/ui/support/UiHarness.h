@@ -26,6 +26,7 @@ class UiHarness {
     FakePrompts prompts;
     MemorySettingsStore settings;
     std::vector<QUrl> opened;
+    bool openerWorks = true; // false: no program on the desktop opens what it is handed
     ui::AppContext context;
     std::unique_ptr<ui::AppShell> shell;
     ui::MainWindow* window = nullptr;
