@@ -7,6 +7,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/files/ProgramOptionsCommands.h"
 #include "ui/files/CoordinateCommands.h"
+#include "ui/survey/FieldSurveyCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/PolylinesWindow.h"
 
@@ -33,6 +34,7 @@ AppShell::AppShell(AppContext& context)
     programOptions_ = new ProgramOptionsCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
     coordinates_ =
         new CoordinateCommands(ctx_, doc_, *main_, *cases_, [this] { help_->showHelp(); });
+    fieldSurvey_ = new FieldSurveyCommands(ctx_, doc_, *main_, *cases_, *coordinates_);
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });

@@ -13,6 +13,7 @@ class CoordinateCommands;
 class DrawingWindow;
 class EditCommands;
 class EntryController;
+class FieldSurveyCommands;
 class HelpCommands;
 class MainWindow;
 class PolylinesWindow;
@@ -32,6 +33,7 @@ class AppShell {
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
     CoordinateCommands& coordinates() { return *coordinates_; }
+    FieldSurveyCommands& fieldSurvey() { return *fieldSurvey_; }
 
     ProgramOptionsCommands& programOptions() { return *programOptions_; }
 
@@ -62,6 +64,7 @@ class AppShell {
     HelpCommands* help_ = nullptr;
     ProgramOptionsCommands* programOptions_ = nullptr;
     CoordinateCommands* coordinates_ = nullptr;
+    FieldSurveyCommands* fieldSurvey_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;
