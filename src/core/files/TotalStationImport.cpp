@@ -36,7 +36,8 @@ TotalStationPreview previewTotalStationText(std::string_view head) {
     p.formatName = p.format == TotalStationFormat::Gsi8    ? "Leica GSI-8"
                    : p.format == TotalStationFormat::Gsi16 ? "Leica GSI-16"
                                                            : "Plain text";
-    ProgressMeter meter({}, head.size());
+    const ProgressCallback none; // the meter keeps a reference to it
+    ProgressMeter meter(none, head.size());
     forEachImportLine(decodeImportText(head), meter, [&](std::string_view line, std::size_t) {
         if (p.lines.size() < kPreviewLines)
             p.lines.emplace_back(line.substr(0, kPreviewLineLength));
