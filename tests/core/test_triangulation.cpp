@@ -218,7 +218,15 @@ TEST_F(Triangulating, NearlyDegenerateTrianglesWarnWithTheExpectedError) {
     start(CaseMode::Xyz);
     put("1", {"0", "0"});
     put("2", {"5", "0"});
-    EXPECT_EQ(planTriangulation(doc.state(), fields("3", "4")).warning, "");
+    const TriangulationPlan good = planTriangulation(doc.state(), fields("3", "4"));
+    EXPECT_EQ(good.warning, "");
+    EXPECT_FALSE(good.replaces);
+    TriangulationFields existing = fields("4", "4");
+    existing.number = "1";
+    existing.pointA = "2";
+    existing.pointB = "10";
+    put("10", {"0", "-5"});
+    EXPECT_TRUE(planTriangulation(doc.state(), existing).replaces);
     const TriangulationPlan thin = planTriangulation(doc.state(), fields("2.5", "2.52"));
     EXPECT_EQ(thin.warning,
               "The point is poorly fixed: the two circles cross at only 169.8\xC2\xB0, "

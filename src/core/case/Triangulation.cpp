@@ -121,6 +121,7 @@ class Planner {
         p.entry = entryFor(number, at);
         p.summary = summaryOf(p.entry);
         p.warning = warningFor(c);
+        p.replaces = findPoint(state_.points, number).has_value();
         return p;
     }
 

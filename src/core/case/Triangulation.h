@@ -28,9 +28,10 @@ inline constexpr double kPoorCrossingAngle = 15.0;
 struct TriangulationPlan {
     std::string error; // UTF-8, naming the rule that failed; empty when the point can be made
     TriangulationField focus = TriangulationField::None;
-    EntryFields entry;   // the point as an entry page of the case's mode would hold it
-    std::string summary; // UTF-8: the values as they will be stored ("X 3.00, Y 4.00")
-    std::string warning; // UTF-8: the point is poorly fixed, and by how much an error moves it
+    EntryFields entry;     // the point as an entry page of the case's mode would hold it
+    std::string summary;   // UTF-8: the values as they will be stored ("X 3.00, Y 4.00")
+    std::string warning;   // UTF-8: the point is poorly fixed, and by how much an error moves it
+    bool replaces = false; // a point has the number: as on the entry page, it is modified
 
     bool failed() const { return !error.empty(); }
 };

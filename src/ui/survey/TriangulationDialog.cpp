@@ -178,7 +178,9 @@ void TriangulationDialog::showPlan() {
     if (plan.failed()) {
         text = fromUtf8(plan.error);
     } else {
-        text = "Point " + fromCp1252(plan.entry.number) + ": " + fromUtf8(plan.summary);
+        text = "Point " + fromCp1252(plan.entry.number) +
+               (plan.replaces ? " (replaces the point of that number): " : ": ") +
+               fromUtf8(plan.summary);
         if (!plan.warning.empty()) text += "\n" + fromUtf8(plan.warning);
     }
     result_->setText(text);
