@@ -7,6 +7,9 @@
 
 #include <QObject>
 #include <QString>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace zorvane::ui {
 
