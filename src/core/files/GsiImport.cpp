@@ -51,6 +51,7 @@ Observation observe(const GsiBlock& b, const GsiStations& stations) {
                  stations.current().instrumentHeight - stations.reflectorHeight();
     o.bearing = std::fmod(bearing, 360.0);
     if (o.bearing < 0) o.bearing += 360.0;
+    if (o.bearing >= 360.0) o.bearing = 0; // a hair below zero came round to a full turn
     return o;
 }
 
