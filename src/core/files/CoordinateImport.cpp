@@ -1,10 +1,10 @@
 #include "files/CoordinateImport.h"
 
 #include "files/FileRead.h"
+#include "files/ImportNumbering.h"
+#include "files/ImportText.h"
 #include "model/DescriptorList.h"
-#include "text/Cp1252.h"
 #include "text/IntegerText.h"
-#include "text/Utf8.h"
 #include "units/LengthFormatter.h"
 
 #include <algorithm>
@@ -117,17 +117,6 @@ char numberSeparator(std::string_view fieldSeparator, char decimalSeparator) {
     return decimalSeparator == ',' ? '.' : ',';
 }
 
-std::string errorEntry(std::size_t lineNumber, std::string_view line) {
-    std::string entry = std::to_string(lineNumber) + ". ";
-    if (line.size() > kMaxErrorLineLength) {
-        entry.append(line.substr(0, kMaxErrorLineLength));
-        entry += "...";
-    } else {
-        entry.append(line);
-    }
-    return entry;
-}
-
 template <std::size_t N> class LineImporter {
     static constexpr std::size_t kValues = ImportFormat<N>::valueCount;
     static constexpr std::size_t kNumber = ImportFormat<N>::numberField;
@@ -162,6 +151,8 @@ template <std::size_t N> class LineImporter {
 
     ImportedCase finish() {
         result_.descriptors = descriptors_.take();
+        result_.rejectedLines = errors_.rejectedLines();
+        result_.errors = errors_.take();
         return std::move(result_);
     }
 
@@ -205,18 +196,7 @@ template <std::size_t N> class LineImporter {
         return true;
     }
 
-    void reject(std::size_t lineNumber, std::string_view line) {
-        ++result_.rejectedLines;
-        if (result_.errors.size() < kMaxListedImportErrors) {
-            result_.errors.push_back(errorEntry(lineNumber, line));
-        } else {
-            // One closing entry, kept up to date, for the lines not listed.
-            if (result_.errors.size() == kMaxListedImportErrors) result_.errors.emplace_back();
-            result_.errors.back() = "(" +
-                                    std::to_string(result_.rejectedLines - kMaxListedImportErrors) +
-                                    " more lines with errors are not listed)";
-        }
-    }
+    void reject(std::size_t lineNumber, std::string_view line) { errors_.add(lineNumber, line); }
 
     std::string_view separator_;
     char numberSeparator_;
@@ -228,34 +208,9 @@ template <std::size_t N> class LineImporter {
     PickedFields<N> picked_;
     NumberGuard numbers_;
     DescriptorListBuilder descriptors_;
+    ImportErrorList errors_;
     ImportedCase result_;
 };
-
-// Calls `onLine` for every physical line with its number from 1. A line ends at LF, CR LF or
-// a lone CR; a last line without an end counts too.
-template <class OnLine>
-bool forEachLine(std::string_view text, ProgressMeter& meter, OnLine&& onLine) {
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    const char* p = begin;
-    std::size_t number = 0;
-    while (p < end) {
-        const auto* lf =
-            static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
-        const char* const stop = lf ? lf : end;
-        while (true) {
-            const auto* cr =
-                static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(stop - p)));
-            onLine({p, static_cast<std::size_t>((cr ? cr : stop) - p)}, ++number);
-            if (!cr) break;
-            p = cr + 1;
-            if (p == stop) break; // CR LF, or a CR at the very end
-        }
-        p = lf ? lf + 1 : end;
-        if (!meter.update(static_cast<std::size_t>(p - begin))) return false;
-    }
-    return meter.finish();
-}
 
 // An upper bound of the points a text can give, to allocate the table once: a line shorter
 // than three one-digit values and their separators gives none, and no case holds more than
@@ -273,26 +228,17 @@ std::size_t pointsAtMost(std::string_view text) {
 }
 
 template <std::size_t N>
-std::optional<ImportedCase>
-importWith(std::string_view text, bool utf8, const ImportFormat<N>& format, CaseMode kind,
-           std::int32_t lastPointNumber, char decimalSeparator, ProgressMeter& meter) {
-    LineImporter<N> importer(format, kind, lastPointNumber, decimalSeparator, pointsAtMost(text));
-    std::string converted;
-    const bool done = forEachLine(text, meter, [&](std::string_view line, std::size_t number) {
-        if (utf8 && hasNonAscii(line)) {
-            converted = utf8ToCp1252(line);
-            line = converted;
-        }
-        importer.line(line, number);
-    });
+std::optional<ImportedCase> importWith(const ImportText& text, const ImportFormat<N>& format,
+                                       CaseMode kind, std::int32_t lastPointNumber,
+                                       char decimalSeparator, ProgressMeter& meter) {
+    LineImporter<N> importer(format, kind, lastPointNumber, decimalSeparator,
+                             pointsAtMost(text.bytes));
+    const bool done =
+        forEachImportLine(text, meter, [&](std::string_view line, std::size_t number) {
+            importer.line(line, number);
+        });
     if (!done) return std::nullopt;
     return importer.finish();
-}
-
-std::int32_t lastNumberOfNewCase(const ProgramOptions& program) {
-    const std::int64_t last = std::int64_t{program.firstPointNumber} - 1;
-    return static_cast<std::int32_t>(
-        std::max<std::int64_t>(last, std::numeric_limits<std::int32_t>::min()));
 }
 
 } // namespace
@@ -301,19 +247,17 @@ std::optional<ImportedCase>
 importCoordinateText(std::string_view bytes, CaseMode kind, const ImportOptions& options,
                      const ProgramOptions& program, char decimalSeparator,
                      const ProgressCallback& progress, double from, double to) {
-    // Pure ASCII reads the same either way and needs no conversion.
-    bool utf8 = hasNonAscii(bytes) && isValidUtf8(bytes);
-    if (utf8 && bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
-    ProgressMeter meter(progress, bytes.size(), from, to);
+    const ImportText text = decodeImportText(bytes);
+    ProgressMeter meter(progress, text.bytes.size(), from, to);
     const std::int32_t last = lastNumberOfNewCase(program);
     switch (kind) {
     case CaseMode::Polar:
-        return importWith(bytes, utf8, options.polar, kind, last, decimalSeparator, meter);
+        return importWith(text, options.polar, kind, last, decimalSeparator, meter);
     case CaseMode::Nesw:
-        return importWith(bytes, utf8, options.nesw, kind, last, decimalSeparator, meter);
+        return importWith(text, options.nesw, kind, last, decimalSeparator, meter);
     case CaseMode::Xyz:
     default:
-        return importWith(bytes, utf8, options.xyz, CaseMode::Xyz, last, decimalSeparator, meter);
+        return importWith(text, options.xyz, CaseMode::Xyz, last, decimalSeparator, meter);
     }
 }
 
@@ -325,13 +269,8 @@ CoordinateFileError tooLarge(const std::filesystem::path& path) {
 }
 } // namespace
 
-std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& path, CaseMode kind,
-                                                 const ImportOptions& options,
-                                                 const ProgramOptions& program,
-                                                 char decimalSeparator,
-                                                 const ProgressCallback& progress) {
-    // Reading is quick next to parsing: it takes the first tenth of the bar.
-    constexpr double kReadShare = 0.1;
+std::optional<std::string> readImportFile(const std::filesystem::path& path,
+                                          const ProgressCallback& progress, double to) {
     // A file that says it is too large is refused before a gigabyte is read for nothing; the
     // read below still stops one that grows past the limit meanwhile.
     std::error_code sizeError;
@@ -339,14 +278,23 @@ std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& pa
     if (!sizeError && reported > kMaxCoordinateFileSize) throw tooLarge(path);
     std::optional<std::string> bytes;
     try {
-        bytes = readFileStart(path, kMaxCoordinateFileSize + 1, progress, 0, kReadShare);
+        bytes = readFileStart(path, kMaxCoordinateFileSize + 1, progress, 0, to);
     } catch (const FileReadError& e) {
         throw CoordinateFileError(e.what());
     }
+    if (bytes && bytes->size() > kMaxCoordinateFileSize) throw tooLarge(path);
+    return bytes;
+}
+
+std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& path, CaseMode kind,
+                                                 const ImportOptions& options,
+                                                 const ProgramOptions& program,
+                                                 char decimalSeparator,
+                                                 const ProgressCallback& progress) {
+    const auto bytes = readImportFile(path, progress, kImportReadShare);
     if (!bytes) return std::nullopt;
-    if (bytes->size() > kMaxCoordinateFileSize) throw tooLarge(path);
     return importCoordinateText(*bytes, kind, options, program, decimalSeparator, progress,
-                                kReadShare, 1);
+                                kImportReadShare, 1);
 }
 
 } // namespace zorvane

@@ -7,6 +7,7 @@
 // Encoding: a file that is valid UTF-8 is read as UTF-8 (a leading byte order mark is
 // dropped), any other file as Windows-1252. Texts are kept in Windows-1252 like everything a
 // case stores; a character Windows-1252 lacks becomes '?'.
+#include "files/ImportErrorList.h"
 #include "files/ProgressMeter.h"
 #include "model/ImportOptions.h"
 #include "model/PointRecord.h"
@@ -33,10 +34,8 @@ inline constexpr std::string_view kImportErrorsHint = "Please check Import Optio
 // somewhat fewer than 18 million points; larger coordinate files are refused outright.
 inline constexpr std::size_t kMaxCoordinateFileSize = std::size_t{1} << 30;
 inline constexpr std::size_t kMaxImportedPoints = std::size_t{1} << 24;
-// The error list names this many lines; one more entry then gives the count of the rest.
-inline constexpr std::size_t kMaxListedImportErrors = 100'000;
-// An error entry shows this many characters of its line, then "...".
-inline constexpr std::size_t kMaxErrorLineLength = 1'000;
+// Reading a file is quick next to parsing it: it takes this share of the progress bar.
+inline constexpr double kImportReadShare = 0.1;
 
 // A file that cannot be imported at all. what() is a sentence for the user.
 class CoordinateFileError : public std::runtime_error {
@@ -68,8 +67,13 @@ importCoordinateText(std::string_view bytes, CaseMode kind, const ImportOptions&
                      const ProgramOptions& program, char decimalSeparator,
                      const ProgressCallback& progress = {}, double from = 0, double to = 1);
 
-// Reads the file (throws CoordinateFileError with the system's reason, or for a file larger
-// than kMaxCoordinateFileSize) and imports it as above.
+// The bytes of a file to import, its reading reported on [0, to] of the progress. Throws
+// CoordinateFileError with the system's reason, or for a file larger than
+// kMaxCoordinateFileSize; nothing when `progress` asks to stop.
+std::optional<std::string> readImportFile(const std::filesystem::path& path,
+                                          const ProgressCallback& progress, double to);
+
+// Reads the file as above and imports it.
 std::optional<ImportedCase> importCoordinateFile(const std::filesystem::path& path, CaseMode kind,
                                                  const ImportOptions& options,
                                                  const ProgramOptions& program,

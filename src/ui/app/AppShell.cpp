@@ -11,6 +11,7 @@
 #include "ui/files/ImagesWindow.h"
 #include "ui/dxf/DxfCommands.h"
 #include "ui/reports/ReportCommands.h"
+#include "ui/survey/FieldSurveyCommands.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/ExhibitCommands.h"
 #include "ui/view/PolylinesWindow.h"
@@ -43,6 +44,7 @@ AppShell::AppShell(AppContext& context)
     new ExhibitCommands(ctx_, doc_, *main_, *drawing_);
     dxf_ = new DxfCommands(ctx_, doc_, *main_, [this] { help_->showHelp(); });
     new ReportCommands(ctx_, doc_, *main_, *drawing_);
+    fieldSurvey_ = new FieldSurveyCommands(ctx_, doc_, *main_, *cases_, *coordinates_);
 
     QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });

@@ -15,6 +15,7 @@ class DrawingWindow;
 class DxfCommands;
 class EditCommands;
 class EntryController;
+class FieldSurveyCommands;
 class HelpCommands;
 class MainWindow;
 class PolylinesWindow;
@@ -34,6 +35,7 @@ class AppShell {
     EditCommands& edit() { return *edit_; }
     HelpCommands& help() { return *help_; }
     CoordinateCommands& coordinates() { return *coordinates_; }
+    FieldSurveyCommands& fieldSurvey() { return *fieldSurvey_; }
 
     ProgramOptionsCommands& programOptions() { return *programOptions_; }
 
@@ -68,6 +70,7 @@ class AppShell {
     CoordinateCommands* coordinates_ = nullptr;
     AttachmentCommands* attachments_ = nullptr;
     DxfCommands* dxf_ = nullptr;
+    FieldSurveyCommands* fieldSurvey_ = nullptr;
     bool drawingShown_ = false;
     bool drawingPlaced_ = false;
     bool polylinesPlaced_ = false;

@@ -175,6 +175,7 @@ void MainWindow::buildMenus() {
     QMenu* edit = menu("&Edit", "Edit1");
     add(edit, "&Undo", "Undo1", "Ctrl+Z");
     add(edit, "&Redo", "Redo1", "Ctrl+Y");
+    add(edit, "&Triangulate point…", "TriangulatePoint1");
 
     QMenu* drawingSettings = menu("Dra&wing Settings", "DrawingSettings1");
     add(drawingSettings, "&Units", "Units1");
@@ -187,6 +188,7 @@ void MainWindow::buildMenus() {
     add(import, "Import &XYZ file", "ImportXYZ1");
     add(import, "Import &Polar file", "ImportPolar1");
     add(import, "Import &NESW file", "ImportNESW1");
+    add(import, "Import &total station file…", "ImportTotalStation1");
 
     QMenu* exports = menu("&Coordinates Export", "CoordinatesExport1");
     add(exports, "&Options", "ExportOptions1");

@@ -40,6 +40,12 @@ class CoordinateCommands : public QObject {
     ImportErrorsWindow* importErrorsWindow() const { return errorsWindow_; }
     ExportOptionsWindow* exportOptionsWindow() const { return exportWindow_; }
 
+    // The remembered folder of coordinate files (importpath), shared by every import.
+    QString importFolder() const { return folder_; }
+    void rememberFolder(const QString& file);
+    // The " Import Errors" window with these entries, modal.
+    void showImportErrors(const std::vector<std::string>& errors);
+
   private:
     void connectActions();
     const ImportOptions& importOptions();
@@ -54,8 +60,6 @@ class CoordinateCommands : public QObject {
     ExportOptions readExportOptions();
     void acceptExportOptions();
     FileDialogRequest fileDialog(const CoordinateFileDialog& dialog, bool saving) const;
-    void rememberFolder(const QString& file);
-    void showImportErrors(const std::vector<std::string>& errors);
 
     AppContext& ctx_;
     CaseDocument& doc_;
