@@ -73,7 +73,8 @@ void BM_ModifyPoint(benchmark::State& state) {
 void BM_DeletePoint(benchmark::State& state) {
     CaseDocument& doc = document();
     int number = kPoints / 3;
-    for (auto _ : state) benchmark::DoNotOptimize(doc.deletePoint(std::to_string(number++)).changed);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.deletePoint(std::to_string(number++)).changed);
 }
 
 // An undo and a redo per iteration, so the case stays as it is; half of it is one step.
@@ -105,7 +106,8 @@ class RatioReporter : public benchmark::ConsoleReporter {
   public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const auto& r : runs)
-            if (r.run_type == Run::RT_Iteration) seconds[r.run_name.function_name] = r.GetAdjustedCPUTime();
+            if (r.run_type == Run::RT_Iteration)
+                seconds[r.run_name.function_name] = r.GetAdjustedCPUTime();
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> seconds;
@@ -129,7 +131,7 @@ int main(int argc, char** argv) {
     if (it != reporter.seconds.end())
         for (const auto& [name, t] : reporter.seconds)
             if (name != it->first)
-                std::printf("%-16s %8.3f ms   %6.1fx faster than two copies of the case\n", name.c_str(), t,
-                            it->second / t);
+                std::printf("%-16s %8.3f ms   %6.1fx faster than two copies of the case\n",
+                            name.c_str(), t, it->second / t);
     benchmark::Shutdown();
 }

@@ -47,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CaseState& s = doc.state();
     const int rows = PointGrid::rowCount(s.points.size());
     for (int row = 0; row < rows && row < 64; ++row)
-        for (int col = 0; col < PointGrid::columnCount(s.mode); ++col) (void)s.grid.cell(s.points, s.mode, row, col);
+        for (int col = 0; col < PointGrid::columnCount(s.mode); ++col)
+            (void)s.grid.cell(s.points, s.mode, row, col);
     MeasuringCanvas canvas;
     doc.redraw(canvas);
 

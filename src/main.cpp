@@ -33,11 +33,13 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription("Site plans for accident and crime investigation.");
     parser.addHelpOption();
-    const QCommandLineOption version({"v", "version"}, "Shows the version and the program's folder.");
+    const QCommandLineOption version({"v", "version"},
+                                     "Shows the version and the program's folder.");
     parser.addOption(version);
     parser.addPositionalArgument("case", "A case file (.zvr) to open.", "[case]");
     parser.process(app);
-    const std::filesystem::path folder = zorvane::programFolder(QCoreApplication::applicationDirPath().toStdString());
+    const std::filesystem::path folder =
+        zorvane::programFolder(QCoreApplication::applicationDirPath().toStdString());
     if (parser.isSet(version)) {
         std::printf("%s\nProgram folder: %s\n", zorvane::kProductName, folder.string().c_str());
         return 0;
@@ -54,7 +56,8 @@ int main(int argc, char** argv) {
         zorvane::ui::desktopOpener(),
         &zorvane::ui::todayText,
         zorvane::OptionFileLocations(
-            folder, QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString(),
+            folder,
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString(),
             zorvane::zorvaneHome()),
     };
 

@@ -91,8 +91,9 @@ TEST(AtomicFile, WriteFailingHalfWayKeepsThePreviousFile) {
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message, "Could not save \"" + target.string() +
-                           "\": the file is too large for this disk. The existing file is unchanged.");
+    EXPECT_EQ(message,
+              "Could not save \"" + target.string() +
+                  "\": the file is too large for this disk. The existing file is unchanged.");
     EXPECT_EQ(readAll(target), old);
     EXPECT_EQ(entries(dir.path()), 1u);
 }

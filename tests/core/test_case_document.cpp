@@ -104,11 +104,13 @@ TEST(ChunkedTable, EditsCopyOnlyWhatTheyChangeAndIndexesFollowErasures) {
     const Table kept = t;
     t.edit(5) = 50;
     t.erase(0);
-    t.erase(3);                 // the old 4: its chunk shrinks
+    t.erase(3);                                        // the old 4: its chunk shrinks
     for (int k = 0; k < 3; ++k) t.erase(t.size() - 1); // the last chunk goes
     EXPECT_EQ(std::vector<int>(t.begin(), t.end()), (std::vector<int>{1, 2, 3, 50, 6, 7}));
-    EXPECT_EQ(std::vector<int>(kept.begin(), kept.end()), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    for (std::size_t i = t.size(); i-- > 0;) EXPECT_EQ(t[i], (std::vector<int>{1, 2, 3, 50, 6, 7})[i]);
+    EXPECT_EQ(std::vector<int>(kept.begin(), kept.end()),
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    for (std::size_t i = t.size(); i-- > 0;)
+        EXPECT_EQ(t[i], (std::vector<int>{1, 2, 3, 50, 6, 7})[i]);
     t.resize(8);
     EXPECT_EQ(t[7], 0);
     t.forEachMutable([](int& v) { v += 1; });

@@ -7,8 +7,8 @@
 
 #include <bit>
 #include <fstream>
-#include <sys/stat.h>
 #include <iterator>
+#include <sys/stat.h>
 
 namespace zorvane {
 namespace {
@@ -258,9 +258,9 @@ TEST(CaseFileOpen, TrailerIsOptionalAndACutOneResetsTheLegendWithANote) {
     const std::pair<Bytes, std::string> cases[] = {
         {noTrailer, ""},
         {otherValue, ""},
-        {prefix(full, endOfImages(d) + 2), kLegendResetNote},   // inside the marker
-        {prefix(full, full.size() - 1), kLegendResetNote},      // inside the legend
-        {prefix(full, endOfImages(d) + 4), kLegendResetNote},   // the marker alone
+        {prefix(full, endOfImages(d) + 2), kLegendResetNote}, // inside the marker
+        {prefix(full, full.size() - 1), kLegendResetNote},    // inside the legend
+        {prefix(full, endOfImages(d) + 4), kLegendResetNote}, // the marker alone
     };
     for (const auto& [bytes, note] : cases) {
         CaseFileContents c = parseCaseFile(bytes);
@@ -303,7 +303,8 @@ TEST(CaseFileOpen, DamagedCountsAndLengthsAreRefusedWithAReason) {
     // The count word agrees with its number.
     Bytes one = prefix(serialiseCase(CaseState{}, true), 760 + 4 + 100);
     put32(one, 760, 1);
-    EXPECT_EQ(parseError(one), "The case file is damaged: it names 1 polyline but has room for only 0.");
+    EXPECT_EQ(parseError(one),
+              "The case file is damaged: it names 1 polyline but has room for only 0.");
 }
 
 TEST(CaseFileOpen, ClampsLengthBytesAndIgnoresReservedBytes) {

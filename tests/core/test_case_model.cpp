@@ -23,12 +23,10 @@ struct WorldCase {
 
 TEST(WorldPosition, FollowsTheCaseMode) {
     const WorldCase cases[] = {
-        {CaseMode::Xyz, pt(1, 3, 4, 5), 3, 4},
-        {CaseMode::Polar, pt(1, 90, 10), 10, 0},
-        {CaseMode::Polar, pt(1, 0, 5), 0, 5},
-        {CaseMode::Polar, pt(1, 180, 5), 0, -5},
-        {CaseMode::Nesw, pt(1, 0, 0, 0, 3), -3, 0},   // East 0, West 3; North 0, South 0
-        {CaseMode::Nesw, pt(1, 2, 5, 7, 3), 5, 2},    // East and North win when not 0
+        {CaseMode::Xyz, pt(1, 3, 4, 5), 3, 4},      {CaseMode::Polar, pt(1, 90, 10), 10, 0},
+        {CaseMode::Polar, pt(1, 0, 5), 0, 5},       {CaseMode::Polar, pt(1, 180, 5), 0, -5},
+        {CaseMode::Nesw, pt(1, 0, 0, 0, 3), -3, 0}, // East 0, West 3; North 0, South 0
+        {CaseMode::Nesw, pt(1, 2, 5, 7, 3), 5, 2},  // East and North win when not 0
         {CaseMode::Nesw, pt(1, 0, 0, 7, 0), 0, -7},
     };
     for (const auto& c : cases) {
@@ -44,7 +42,9 @@ TEST(WorldPosition, FollowsTheCaseMode) {
 namespace zorvane {
 namespace {
 
-ProgramOptions defaults() { return ProgramOptions{}; }
+ProgramOptions defaults() {
+    return ProgramOptions{};
+}
 
 struct Fixture : ::testing::Test {
     CaseState doc;
@@ -69,9 +69,14 @@ TEST_F(CaseModel, NewCaseHasTitlesAndOneEmptyRowPerMode) {
     options.firstPointNumber = 100;
     options.defaultUnit = 5;
     options.defaultDecimals = 3;
-    struct Row { CaseMode mode; int columns; std::string title1; };
-    for (const Row& r : {Row{CaseMode::Xyz, 6, "Measure. X"}, Row{CaseMode::Polar, 6, "Compass d\xB0"},
-                         Row{CaseMode::Nesw, 8, "North"}}) {
+    struct Row {
+        CaseMode mode;
+        int columns;
+        std::string title1;
+    };
+    for (const Row& r :
+         {Row{CaseMode::Xyz, 6, "Measure. X"}, Row{CaseMode::Polar, 6, "Compass d\xB0"},
+          Row{CaseMode::Nesw, 8, "North"}}) {
         doc.caseName = "old";
         put(1);
         resetCase(doc, r.mode, options, "01/02/2026");
@@ -137,7 +142,8 @@ TEST_F(CaseModel, PolarBearingColumnStaysDecimalInFeetAndInches) {
 
 TEST(Descriptors, AddedOnceIgnoringCaseIncludingTheEmptyText) {
     std::vector<std::string> list;
-    for (const char* d : {"Car", "CAR", "", "", "car door", "\xC9tang", "\xE9TANG"}) addDescriptor(list, d);
+    for (const char* d : {"Car", "CAR", "", "", "car door", "\xC9tang", "\xE9TANG"})
+        addDescriptor(list, d);
     EXPECT_EQ(list, (std::vector<std::string>{"Car", "", "car door", "\xC9tang"}));
 }
 

@@ -156,8 +156,9 @@ TEST(CoordinateOptions, MissingShortOrDamagedFilesGiveTheDefaultsAndSaySo) {
         if (c.name != "missing.ini"sv && c.name != "folder.ini"sv) writeBytes(path, c.bytes);
         const auto got = loadImportOptions(path);
         EXPECT_EQ(got.options, ImportOptions{}) << c.name;
-        EXPECT_EQ(got.resetMessage, "The import options file \"" + path.string() + "\" could not be used (" +
-                                        c.reason + "); the default import options are used.");
+        EXPECT_EQ(got.resetMessage, "The import options file \"" + path.string() +
+                                        "\" could not be used (" + c.reason +
+                                        "); the default import options are used.");
     }
 
     writeBytes(dir / "x1.ini", {1, 1, 0});

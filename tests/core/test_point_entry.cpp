@@ -21,7 +21,8 @@ struct Entry : ::testing::Test {
         resetCase(doc, mode, o, "07/12/2026");
         undo.disable();
     }
-    Outcome create(const std::string& number, std::array<std::string, 5> values, const std::string& desc = "") {
+    Outcome create(const std::string& number, std::array<std::string, 5> values,
+                   const std::string& desc = "") {
         EntryFields f;
         f.number = number;
         f.values = values;
@@ -29,7 +30,9 @@ struct Entry : ::testing::Test {
         last = f;
         return createOrModifyPoint(doc, view, undo, last);
     }
-    std::string cell(int row, int col) const { return doc.grid.cell(doc.points, doc.mode, row, col); }
+    std::string cell(int row, int col) const {
+        return doc.grid.cell(doc.points, doc.mode, row, col);
+    }
     std::vector<int> numbers() const {
         std::vector<int> out;
         for (const auto& p : doc.points) out.push_back(p.number);
@@ -64,13 +67,14 @@ TEST_F(Entry, ModifyingKeepsTheMarkAndTheSelectionUnlessItIsTheLastPointRow) {
 }
 
 TEST_F(Entry, MissingValuesAreRefusedWithoutTouchingTheCaseOrItsHistory) {
-    struct Case { CaseMode mode; std::array<std::string, 5> values; };
+    struct Case {
+        CaseMode mode;
+        std::array<std::string, 5> values;
+    };
     const Case cases[] = {
-        {CaseMode::Xyz, {"", "2"}},
-        {CaseMode::Xyz, {"1", "  "}},
+        {CaseMode::Xyz, {"", "2"}},    {CaseMode::Xyz, {"1", "  "}},
         {CaseMode::Xyz, {"abc", "2"}}, // unreadable empties the field
-        {CaseMode::Polar, {"", "10"}},
-        {CaseMode::Polar, {"90", ""}},
+        {CaseMode::Polar, {"", "10"}}, {CaseMode::Polar, {"90", ""}},
     };
     for (const Case& c : cases) {
         start(c.mode);

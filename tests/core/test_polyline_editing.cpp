@@ -25,7 +25,9 @@ struct PolylineEditing : ::testing::Test {
 };
 
 TEST_F(PolylineEditing, RefusalsChangeNothing) {
-    struct Case { std::string name, points, message; };
+    struct Case {
+        std::string name, points, message;
+    };
     const Case cases[] = {
         {"", "1,2", kEmptyPolylineName},
         {"   ", "1,2", kEmptyPolylineName},
@@ -41,7 +43,8 @@ TEST_F(PolylineEditing, RefusalsChangeNothing) {
         EXPECT_EQ(undo.changes(), 0u);
         EXPECT_FALSE(undo.canUndo());
     }
-    EXPECT_EQ(std::string(kPointsSeparatorMissing), "Incorrect data in Points field: \",\" or \"-\" missing.");
+    EXPECT_EQ(std::string(kPointsSeparatorMissing),
+              "Incorrect data in Points field: \",\" or \"-\" missing.");
     EXPECT_EQ(put("Road", "5", 6).focus, Field::Points);
 }
 

@@ -53,7 +53,8 @@ TEST(ViewTransform, ZoomAllOfThreePoints) {
 // Survey coordinates (UTM) are far beyond any fixed starting extent: one Zoom All fits them.
 TEST(ViewTransform, OneZoomAllFitsSurveyCoordinates) {
     for (double offset : {0.0, 500000.0, 4500000.0, -4500000.0}) {
-        Opened c({xyz(offset + 0, offset + 0), xyz(offset + 120, offset + 35), xyz(offset + 60, offset + 80)},
+        Opened c({xyz(offset + 0, offset + 0), xyz(offset + 120, offset + 35),
+                  xyz(offset + 60, offset + 80)},
                  800, 600);
         zoomAll(c.view, c.screen);
         recomputeView(c.view.transform, c.points, c.screen, CaseMode::Xyz);

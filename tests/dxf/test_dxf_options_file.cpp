@@ -176,8 +176,8 @@ TEST(DxfOptionsFile, AMissingOrUnreadableFileGivesTheDefaults) {
     for (const auto& c : cases) {
         const auto load = loadDxfOptions(c.file);
         EXPECT_EQ(DxfExportOptions{}, load.options);
-        EXPECT_EQ("The DXF export options file \"" + c.file.string() + "\" could not be used (" + c.why +
-                      "); the default DXF export options are used.",
+        EXPECT_EQ("The DXF export options file \"" + c.file.string() + "\" could not be used (" +
+                      c.why + "); the default DXF export options are used.",
                   load.resetMessage);
     }
 }

@@ -23,8 +23,10 @@ SaveAnswer FakePrompts::askSaveChanges() {
     return a;
 }
 
-static std::optional<std::string> nextFile(std::deque<std::optional<std::string>>& answers, const char* what) {
-    if (answers.empty()) throw std::logic_error(std::string("unexpected ") + what + " dialog: no answer scripted");
+static std::optional<std::string> nextFile(std::deque<std::optional<std::string>>& answers,
+                                           const char* what) {
+    if (answers.empty())
+        throw std::logic_error(std::string("unexpected ") + what + " dialog: no answer scripted");
     auto a = answers.front();
     answers.pop_front();
     return a;

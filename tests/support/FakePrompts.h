@@ -12,9 +12,10 @@
 namespace zorvane::testing {
 
 class FakePrompts : public Prompts {
-public:
+  public:
     struct Shown {
-        std::string kind; // "error", "information", "save?", "open", "open files", "save", "font", "colour"
+        std::string
+            kind; // "error", "information", "save?", "open", "open files", "save", "font", "colour"
         std::string text; // message, or the dialog title
         FileDialogRequest request;
         FontChoice font{};      // "font": the font it opened with

@@ -7,12 +7,14 @@
 namespace zorvane::testing {
 
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::string folder(const std::string& name) const override {
         auto it = values.find(name);
         return it == values.end() ? std::string() : it->second;
     }
-    void setFolder(const std::string& name, const std::string& path) override { values[name] = path; }
+    void setFolder(const std::string& name, const std::string& path) override {
+        values[name] = path;
+    }
 
     std::map<std::string, std::string> values;
 };

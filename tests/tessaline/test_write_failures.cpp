@@ -170,7 +170,8 @@ TEST(WriteFailures, NothingIsWrittenAfterAFailureEvenWhenThereIsRoomAgain) {
         FileSizeLimit limit(kTemplateSize + 100000);
         ASSERT_EQ(TESSALINE_OK, StartDXF(file.c_str(), nullptr));
         int result = TESSALINE_OK;
-        for (int i = 0; result == TESSALINE_OK && i < 100000; ++i) result = DrawDXFPoint("L", i, 0, 0, 1);
+        for (int i = 0; result == TESSALINE_OK && i < 100000; ++i)
+            result = DrawDXFPoint("L", i, 0, 0, 1);
         ASSERT_EQ(TESSALINE_ERR_IO, result);
         sizeAtFailure = fs::file_size(file);
     }

@@ -28,7 +28,8 @@ class CaseFileTest : public QObject {
         QTableView* v = h.window->grid(h.state().mode);
         QStringList out;
         for (int r = 0; r < v->model()->rowCount(); ++r)
-            for (int c = 0; c < v->model()->columnCount(); ++c) out << v->model()->index(r, c).data().toString();
+            for (int c = 0; c < v->model()->columnCount(); ++c)
+                out << v->model()->index(r, c).data().toString();
         return out;
     }
     static std::string read(const std::filesystem::path& p) {
@@ -36,7 +37,7 @@ class CaseFileTest : public QObject {
         return {std::istreambuf_iterator<char>(in), {}};
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void saveNewOpenGivesTheSameCase() {
         TempDir dir;
         UiHarness h;
@@ -77,7 +78,8 @@ private Q_SLOTS:
     void aRejectedFileLeavesTheOpenCaseAlone() {
         TempDir dir;
         const auto bad = dir / "notes.zvr";
-        std::ofstream(bad, std::ios::binary) << "Hello, this is no case file at all, but it is long enough.";
+        std::ofstream(bad, std::ios::binary)
+            << "Hello, this is no case file at all, but it is long enough.";
         UiHarness h;
         h.show();
         h.cases().newCase(CaseMode::Xyz);
@@ -129,7 +131,8 @@ private Q_SLOTS:
         point(h, "8", "1", "0", "");
         h.prompts.saveAnswers = {SaveAnswer::Cancel};
         QVERIFY(!h.cases().openDroppedFiles({QUrl::fromLocalFile("/tmp/photo.jpg")}));
-        QVERIFY(h.cases().openDroppedFiles({QUrl::fromLocalFile(QString::fromStdString(file.string()))}));
+        QVERIFY(h.cases().openDroppedFiles(
+            {QUrl::fromLocalFile(QString::fromStdString(file.string()))}));
         QCOMPARE(h.prompts.texts("save?").size(), std::size_t(1));
         QCOMPARE(h.state().points.size(), std::size_t(2)); // cancelled: kept
     }

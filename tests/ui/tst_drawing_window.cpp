@@ -38,7 +38,7 @@ class DrawingWindowTest : public QObject {
 
     static QRgb rgb(int r, int g, int b) { return qRgb(r, g, b); }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void drawsDotsInTheMarkColourOnWhite() {
         Setup s;
         s.point("1", "0", "0");

@@ -19,7 +19,9 @@ using namespace zorvane::testing;
 
 namespace {
 
-QWidget* focus() { return QApplication::focusWidget(); }
+QWidget* focus() {
+    return QApplication::focusWidget();
+}
 
 // A real modal window closed the way a user closes it: Enter pressed in it. The release of
 // that Enter comes later, in whatever window has the focus then.
@@ -118,7 +120,8 @@ class KeyboardTest : public QObject {
         }
         QCOMPARE(order, (QStringList{"north", "east", "south", "west", "elev", "cdes3"}));
         QCOMPARE(p->compactButton()->focusPolicy(), Qt::NoFocus);
-        for (GridStep step : {GridStep::Previous, GridStep::Next, GridStep::First, GridStep::NewPoint})
+        for (GridStep step :
+             {GridStep::Previous, GridStep::Next, GridStep::First, GridStep::NewPoint})
             QVERIFY(!p->navButton(step)->isEnabled()); // a new case has no row to go to
     }
 
@@ -146,9 +149,9 @@ class KeyboardTest : public QObject {
         typeAndEnter(""); // X left empty stays empty
         QCOMPARE(h.entry().currentPage()->valueFields()[0]->text(), QString());
         typeAndEnter("");
-        typeAndEnter("");          // Z shows what an empty one stands for
+        typeAndEnter(""); // Z shows what an empty one stands for
         QCOMPARE(h.entry().currentPage()->valueFields()[2]->text(), QString("0' 0\""));
-        typeAndEnter("");           // Enter in the descriptor: refused
+        typeAndEnter(""); // Enter in the descriptor: refused
         QCOMPARE(h.prompts.errors(), std::vector<std::string>{"Enter valid coordinates"});
         QVERIFY(h.state().points.empty());
     }

@@ -22,7 +22,9 @@ using Nav = ui::EntryPage::Nav;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    static QAction* action(ui::MainWindow& w, const char* name) { return w.findChild<QAction*>(name); }
+    static QAction* action(ui::MainWindow& w, const char* name) {
+        return w.findChild<QAction*>(name);
+    }
 
     static void addPoint(UiHarness& h, const QString& number, const QString& x, const QString& y) {
         ui::EntryPage* p = h.entry().currentPage();
@@ -32,7 +34,7 @@ class MainWindowTest : public QObject {
         h.entry().createPoint();
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void startsWithNoCase() {
         UiHarness h;
         h.show();
@@ -54,9 +56,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("title1");
         QTest::addColumn<QString>("firstField");
         QTest::addColumn<int>("visibleColumns");
-        QTest::newRow("XYZ") << 0 << "plist" << "Measure. X" << "cx" << 5;
-        QTest::newRow("Polar") << 1 << "plist" << QString::fromUtf8("Compass d\u00B0") << "cdg" << 5;
-        QTest::newRow("NESW") << 2 << "plist2" << "North" << "north" << 7;
+        QTest::newRow("XYZ") << 0 << "plist"
+                             << "Measure. X"
+                             << "cx" << 5;
+        QTest::newRow("Polar") << 1 << "plist" << QString::fromUtf8("Compass d\u00B0") << "cdg"
+                               << 5;
+        QTest::newRow("NESW") << 2 << "plist2"
+                              << "North"
+                              << "north" << 7;
     }
     void newCaseStatePerMode() {
         QFETCH(int, mode);
@@ -72,11 +79,13 @@ private Q_SLOTS:
         QVERIFY(h.cases().newCase(static_cast<CaseMode>(mode)));
         auto* view = h.window->findChild<QTableView*>(grid);
         QVERIFY(view->isVisible());
-        QVERIFY(!h.window->findChild<QTableView*>(grid == "plist" ? "plist2" : "plist")->isVisible());
+        QVERIFY(
+            !h.window->findChild<QTableView*>(grid == "plist" ? "plist2" : "plist")->isVisible());
         QCOMPARE(view->model()->headerData(1, Qt::Horizontal).toString(), title1);
         QCOMPARE(view->model()->rowCount(), 1); // the new-point row under the titles
         int shown = 0;
-        for (int c = 0; c < view->model()->columnCount(); ++c) shown += view->isColumnHidden(c) ? 0 : 1;
+        for (int c = 0; c < view->model()->columnCount(); ++c)
+            shown += view->isColumnHidden(c) ? 0 : 1;
         QCOMPARE(shown, visibleColumns);
         QCOMPARE(h.window->statusText(0), QString("File: not saved "));
         QCOMPARE(h.window->statusText(1), QString("Last Point: 19"));
@@ -124,9 +133,11 @@ private Q_SLOTS:
         QCOMPARE(dialog.windowTitle(), QString("Warning"));
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.close(); });
         QCOMPARE(dialog.ask(), SaveAnswer::No);
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>("cancel")->click(); });
+        QTimer::singleShot(0, &dialog,
+                           [&dialog] { dialog.findChild<QPushButton*>("cancel")->click(); });
         QCOMPARE(dialog.ask(), SaveAnswer::Cancel);
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.findChild<QPushButton*>("yes")->click(); });
+        QTimer::singleShot(0, &dialog,
+                           [&dialog] { dialog.findChild<QPushButton*>("yes")->click(); });
         QCOMPARE(dialog.ask(), SaveAnswer::Yes);
     }
 

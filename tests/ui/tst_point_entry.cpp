@@ -5,12 +5,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <QDialog>
 #include <QTimer>
 #include <QToolButton>
 
@@ -32,7 +32,7 @@ class PointEntryTest : public QObject {
         typeInto(w, text);
     }
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void enterMovesThroughTheFieldsAndCreatesThePoint() {
         UiHarness h;
         h.show();
@@ -65,7 +65,8 @@ private Q_SLOTS:
     }
 
     void modifyingAPointFocusesTheBearingOrNorthOfItsPage() {
-        const std::pair<CaseMode, QString> pages[] = {{CaseMode::Polar, "cdg"}, {CaseMode::Nesw, "north"}};
+        const std::pair<CaseMode, QString> pages[] = {{CaseMode::Polar, "cdg"},
+                                                      {CaseMode::Nesw, "north"}};
         for (const auto& [mode, first] : pages) {
             UiHarness h;
             h.show();
@@ -145,7 +146,9 @@ private Q_SLOTS:
         h.show();
         h.cases().newCase(CaseMode::Xyz);
         auto* popup = h.window->findChild<QMenu*>("PopupMenu1");
-        auto enabled = [&](const char* name) { return h.window->findChild<QAction*>(name)->isEnabled(); };
+        auto enabled = [&](const char* name) {
+            return h.window->findChild<QAction*>(name)->isEnabled();
+        };
         Q_EMIT popup->aboutToShow();
         QVERIFY(!enabled("ZoomOn1") && !enabled("DeletePoint1") && !enabled("ClearPoint1"));
         QVERIFY(enabled("Clearallpoints1"));

@@ -36,7 +36,7 @@ class PolylinesWindowTest : public QObject {
         }
     };
 
-private Q_SLOTS:
+  private Q_SLOTS:
     void opensFromTheDrawingWindowOnTop() {
         Setup s;
         QVERIFY(s.w->isVisible());
@@ -66,9 +66,10 @@ private Q_SLOTS:
         Setup s;
         s.define("", "1,2");
         s.define("Road", "5");
-        QCOMPARE(s.h.prompts.errors(),
-                 (std::vector<std::string>{"Enter a valid polyline name please.",
-                                           "Incorrect data in Points field: \",\" or \"-\" missing."}));
+        QCOMPARE(
+            s.h.prompts.errors(),
+            (std::vector<std::string>{"Enter a valid polyline name please.",
+                                      "Incorrect data in Points field: \",\" or \"-\" missing."}));
         QVERIFY(s.h.state().polylines.empty());
     }
 
@@ -115,12 +116,14 @@ private Q_SLOTS:
         s.h.entry().selectRow(2);
         s.h.entry().deleteSelectedPoint();
         const std::string expected =
-            " An error occured in Polylines or Arcs \"P1,P2\". One or more points don't exist or have been "
+            " An error occured in Polylines or Arcs \"P1,P2\". One or more points don't exist or "
+            "have been "
             "deleted.\r\r Please check Polylines and Arcs definition before continuing.";
         QCOMPARE(s.h.prompts.errors(), std::vector<std::string>{expected});
         s.h.shell->drawingWindow().redraw();
         QCOMPARE(s.h.prompts.errors().size(), std::size_t(2));
-        QCOMPARE(doc.polylines.size(), std::size_t(2)); // definitions are never edited by deleting points
+        QCOMPARE(doc.polylines.size(),
+                 std::size_t(2)); // definitions are never edited by deleting points
     }
 };
 

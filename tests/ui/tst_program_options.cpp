@@ -29,10 +29,16 @@ std::filesystem::path optionsFile() {
     return std::filesystem::path(home ? home : ".") / "progop.ini";
 }
 
-void writeOptions(const ProgramOptions& o) { saveProgramOptions(optionsFile(), o); }
-ProgramOptions readOptions() { return loadProgramOptions(optionsFile()).options; }
+void writeOptions(const ProgramOptions& o) {
+    saveProgramOptions(optionsFile(), o);
+}
+ProgramOptions readOptions() {
+    return loadProgramOptions(optionsFile()).options;
+}
 
-template <class T> T* in(QWidget* w, const char* name) { return w->findChild<T*>(name); }
+template <class T> T* in(QWidget* w, const char* name) {
+    return w->findChild<T*>(name);
+}
 
 } // namespace
 
@@ -73,7 +79,8 @@ class ProgramOptionsTest : public QObject {
         const ProgramOptions saved = readOptions();
         QCOMPARE(saved.drawingWindow.left, 120);
         QCOMPARE(saved.drawingWindow.top, 420);
-        QVERIFY(saved.drawingVisible && saved.polylinesVisible && saved.showNumbers && saved.showPoints);
+        QVERIFY(saved.drawingVisible && saved.polylinesVisible && saved.showNumbers &&
+                saved.showPoints);
         QCOMPARE(saved.polylinesWindow.left, 800);
         QCOMPARE(saved.mainWindow.left, 30);
 
@@ -140,7 +147,8 @@ class ProgramOptionsTest : public QObject {
         UiHarness h;
         h.shell->start();
         ui::ProgramOptionsDialog* dialog = h.shell->programOptions().dialog();
-        const std::pair<const char*, int> units[] = {{"Millimeter", kMillimeter}, {"Feet & Inches", kFeetInches}};
+        const std::pair<const char*, int> units[] = {{"Millimeter", kMillimeter},
+                                                     {"Feet & Inches", kFeetInches}};
         for (const auto& [name, unit] : units) {
             QTimer::singleShot(0, dialog, [dialog, name = name] {
                 const bool american = QString(name) == "Feet & Inches";

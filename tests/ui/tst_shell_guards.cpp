@@ -142,7 +142,8 @@ class ShellGuardsTest : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&d));
         auto wheel = [&d](QPoint delta) {
             const QPoint at(20, 10); // over the toolbars, not the surface
-            QWheelEvent e(at, d.mapToGlobal(at), {}, delta, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent e(at, d.mapToGlobal(at), {}, delta, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
             QApplication::sendEvent(&d, &e);
         };
         wheel({120, 0}); // sideways: nothing, not even a count toward every second step
@@ -157,7 +158,8 @@ class ShellGuardsTest : public QObject {
         h.shell->toggleDrawing();
         ui::DrawingWindow& d = h.shell->drawingWindow();
         d.close();
-        for (const char* bar : {"ToolBar1", "ToolBar2", "ToolBar3", "ToolBar4"}) QVERIFY(!d.toolBar(bar)->isVisible());
+        for (const char* bar : {"ToolBar1", "ToolBar2", "ToolBar3", "ToolBar4"})
+            QVERIFY(!d.toolBar(bar)->isVisible());
     }
 };
 

@@ -40,7 +40,7 @@ struct ColourRequest {
 };
 
 class Prompts {
-public:
+  public:
     virtual ~Prompts() = default;
 
     // Caption "Error", error icon, OK.

@@ -5,7 +5,7 @@
 namespace zorvane {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // Empty when the value does not exist.
     virtual std::string folder(const std::string& name) const = 0;

@@ -14,7 +14,9 @@ constexpr unsigned kRebuilt =
     kPointsChanged | kSelectionChanged | kPolylinesChanged | kHistoryChanged | kTablesRestored;
 } // namespace
 
-CaseDocument::CaseDocument(char decimalSeparator) { state_.decimalSeparator = decimalSeparator; }
+CaseDocument::CaseDocument(char decimalSeparator) {
+    state_.decimalSeparator = decimalSeparator;
+}
 
 int CaseDocument::observe(Observer observer) {
     observers_.emplace_back(nextObserver_, std::move(observer));
@@ -58,7 +60,8 @@ void CaseDocument::open(CaseFileContents&& contents) {
     notify(kCaseReplaced | kHistoryChanged | kCleanChanged, false);
 }
 
-void CaseDocument::importCase(ImportedCase&& imported, const ProgramOptions& options, std::string_view today) {
+void CaseDocument::importCase(ImportedCase&& imported, const ProgramOptions& options,
+                              std::string_view today) {
     applyImportedCase(state_, std::move(imported), options, today);
     state_.legend = defaultLegend_;
     history_.disable();
@@ -108,7 +111,8 @@ Outcome CaseDocument::deletePoint(std::string_view numberText) {
 
 Outcome CaseDocument::setMark(Colour colour) {
     const bool was = isClean();
-    return finish(zorvane::setMark(state_, history_, colour), kPointsChanged | kHistoryChanged, was);
+    return finish(zorvane::setMark(state_, history_, colour), kPointsChanged | kHistoryChanged,
+                  was);
 }
 
 Outcome CaseDocument::clearAllMarks() {
@@ -148,7 +152,8 @@ Outcome CaseDocument::createOrModifyPolyline(const PolylineFields& fields) {
 
 Outcome CaseDocument::deletePolyline(std::size_t k) {
     const bool was = isClean();
-    return finish(zorvane::deletePolyline(state_, history_, k), kPolylinesChanged | kHistoryChanged, was);
+    return finish(zorvane::deletePolyline(state_, history_, k), kPolylinesChanged | kHistoryChanged,
+                  was);
 }
 
 // ---- units ------------------------------------------------------------------------------
@@ -289,8 +294,12 @@ bool CaseDocument::ensurePointsVisible() {
     return true;
 }
 
-bool CaseDocument::wheelActs() { return wheelNotification(view_); }
+bool CaseDocument::wheelActs() {
+    return wheelNotification(view_);
+}
 
-RedrawResult CaseDocument::redraw(Canvas& canvas) { return redrawPlan(state_, view_, canvas); }
+RedrawResult CaseDocument::redraw(Canvas& canvas) {
+    return redrawPlan(state_, view_, canvas);
+}
 
 } // namespace zorvane

@@ -26,18 +26,18 @@ namespace zorvane {
 
 // What a command changed; observers get the union of a command's changes.
 enum CaseChange : unsigned {
-    kCaseReplaced = 1u << 0, // a new, opened or imported case: everything
-    kPointsChanged = 1u << 1, // the point table: rows, numbers, marks, the last point number
+    kCaseReplaced = 1u << 0,     // a new, opened or imported case: everything
+    kPointsChanged = 1u << 1,    // the point table: rows, numbers, marks, the last point number
     kSelectionChanged = 1u << 2, // the selected grid row
     kPolylinesChanged = 1u << 3,
     kUnitsChanged = 1u << 4, // unit or decimals, and with them the grid's texts
-    kViewChanged = 1u << 5, // pan, zoom, surface size, toggles, labels, north arrow
+    kViewChanged = 1u << 5,  // pan, zoom, surface size, toggles, labels, north arrow
     kLegendChanged = 1u << 6,
     kIncidentChanged = 1u << 7,
     kImagesChanged = 1u << 8,
-    kNamesChanged = 1u << 9, // case name and description
+    kNamesChanged = 1u << 9,    // case name and description
     kHistoryChanged = 1u << 10, // what Undo and Redo can do
-    kCleanChanged = 1u << 11, // saved or not
+    kCleanChanged = 1u << 11,   // saved or not
     kTablesRestored = 1u << 12, // undo, redo, delete: the tables were put back from copies
 };
 // The changes after which the plan must be painted again.

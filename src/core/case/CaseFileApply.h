@@ -9,6 +9,7 @@ namespace zorvane {
 // points with their surface positions, polylines, images, legend (or `defaultLegend`), the
 // description list, the grid with its new-point row selected; the case is started. The view
 // fit, the history and the clean state are the caller's.
-void applyCaseFile(CaseState& state, CaseFileContents&& contents, const LegendRecord& defaultLegend = {});
+void applyCaseFile(CaseState& state, CaseFileContents&& contents,
+                   const LegendRecord& defaultLegend = {});
 
 } // namespace zorvane

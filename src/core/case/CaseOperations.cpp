@@ -6,7 +6,8 @@
 
 namespace zorvane {
 
-void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options, std::string_view today) {
+void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options,
+               std::string_view today) {
     state.started = true;
     state.mode = mode;
     state.points.clear();
@@ -20,7 +21,8 @@ void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options, s
     state.legend = LegendRecord{};
     state.units = {clampUnit(options.defaultUnit), clampDecimals(options.defaultDecimals)};
     // The lowest first number cannot go one lower; it stays the last number then.
-    state.lastPointNumber = options.firstPointNumber - (options.firstPointNumber > INT32_MIN ? 1 : 0);
+    state.lastPointNumber =
+        options.firstPointNumber - (options.firstPointNumber > INT32_MIN ? 1 : 0);
     state.grid.rebuild(state.units, state.decimalSeparator);
     state.grid.selectedRow = 1;
 }
@@ -60,10 +62,14 @@ void rebuildGrid(CaseState& state, const CaseSnapshot& snapshot) {
 std::optional<int> gridStepTarget(const CaseState& state, GridStep step) {
     const int row = state.grid.selectedRow;
     switch (step) {
-    case GridStep::Previous: return row >= 2 ? std::optional(row - 1) : std::nullopt;
-    case GridStep::Next: return row != newPointRow(state) ? std::optional(row + 1) : std::nullopt;
-    case GridStep::First: return 1;
-    case GridStep::NewPoint: return newPointRow(state);
+    case GridStep::Previous:
+        return row >= 2 ? std::optional(row - 1) : std::nullopt;
+    case GridStep::Next:
+        return row != newPointRow(state) ? std::optional(row + 1) : std::nullopt;
+    case GridStep::First:
+        return 1;
+    case GridStep::NewPoint:
+        return newPointRow(state);
     }
     return std::nullopt;
 }

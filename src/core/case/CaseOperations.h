@@ -12,7 +12,8 @@ namespace zorvane {
 
 // Starts a new empty case of `mode` with the defaults of the options. `today` is the user's
 // short date text for the incident record.
-void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options, std::string_view today);
+void resetCase(CaseState& state, CaseMode mode, const ProgramOptions& options,
+               std::string_view today);
 
 // Appends a new number or replaces the record of an existing one (keeping its mark colour);
 // sets the point's surface position from `view` and recomputes `view`. Returns the grid row
@@ -30,7 +31,9 @@ void refreshGrid(CaseState& state);
 inline bool isPointRow(const CaseState& state, int row) {
     return row >= 1 && static_cast<std::size_t>(row) <= state.points.size();
 }
-inline int newPointRow(const CaseState& state) { return static_cast<int>(state.points.size()) + 1; }
+inline int newPointRow(const CaseState& state) {
+    return static_cast<int>(state.points.size()) + 1;
+}
 
 // The grid navigation buttons of the entry pages.
 enum class GridStep { Previous, Next, First, NewPoint };

@@ -12,7 +12,7 @@
 namespace zorvane {
 
 struct CaseState : CaseData {
-    bool started = false; // no case is open until New, Open or an import
+    bool started = false;                 // no case is open until New, Open or an import
     std::vector<std::string> descriptors; // the description list, cp1252, case-insensitive set
     PointGrid grid;
     char decimalSeparator = '.'; // the user's, set by the UI; texts in grids and fields use it

@@ -7,9 +7,9 @@ namespace zorvane {
 
 enum class Field {
     None,
-    Number,     // the entry page's point number
-    Value,      // the entry page's value field `index`
-    Points,     // the polylines window's points text
+    Number, // the entry page's point number
+    Value,  // the entry page's value field `index`
+    Points, // the polylines window's points text
 };
 
 struct Outcome {

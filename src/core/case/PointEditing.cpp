@@ -12,7 +12,8 @@ namespace zorvane {
 
 Outcome deletePoint(CaseState& doc, UndoHistory& undo, std::string_view numberText) {
     const auto number = parseInteger(numberText);
-    if (!number) return Outcome::refused(invalidIntegerMessage(cp1252ToUtf8(numberText)), Field::Number);
+    if (!number)
+        return Outcome::refused(invalidIntegerMessage(cp1252ToUtf8(numberText)), Field::Number);
     const auto index = findPoint(doc.points, *number);
     if (!index) return Outcome::unchanged();
 
@@ -23,7 +24,8 @@ Outcome deletePoint(CaseState& doc, UndoHistory& undo, std::string_view numberTe
     // Lowered by one only, even when that number does not exist; never below the smallest
     // number. Done before the result is recorded so that Redo gives back exactly the state
     // after the deletion.
-    if (*number == doc.lastPointNumber && after.lastPointNumber > std::numeric_limits<std::int32_t>::min())
+    if (*number == doc.lastPointNumber &&
+        after.lastPointNumber > std::numeric_limits<std::int32_t>::min())
         --after.lastPointNumber;
     rebuildGrid(doc, after);
     undo.recordResult(doc);
@@ -46,7 +48,8 @@ Outcome clearAllMarks(CaseState& doc, UndoHistory& undo) {
     return Outcome::done();
 }
 
-std::string rewritePointList(std::string_view text, const std::unordered_map<std::int32_t, std::int32_t>& renumbered) {
+std::string rewritePointList(std::string_view text,
+                             const std::unordered_map<std::int32_t, std::int32_t>& renumbered) {
     std::string out;
     out.reserve(text.size() + 8);
     std::size_t i = 0;
@@ -81,7 +84,8 @@ Outcome renumberPoints(CaseState& doc, UndoHistory& undo, std::int32_t start) {
     std::unordered_map<std::int32_t, std::int32_t> renumbered;
     renumbered.reserve(doc.points.size());
     std::int64_t next = start;
-    for (const PointRecord& p : doc.points) renumbered.emplace(p.number, static_cast<std::int32_t>(next++));
+    for (const PointRecord& p : doc.points)
+        renumbered.emplace(p.number, static_cast<std::int32_t>(next++));
 
     std::vector<std::string> texts;
     texts.reserve(doc.polylines.size());
@@ -95,9 +99,11 @@ Outcome renumberPoints(CaseState& doc, UndoHistory& undo, std::int32_t start) {
 
     undo.noteChange();
     next = start;
-    doc.points.forEachMutable([&next](PointRecord& p) { p.number = static_cast<std::int32_t>(next++); });
+    doc.points.forEachMutable(
+        [&next](PointRecord& p) { p.number = static_cast<std::int32_t>(next++); });
     doc.lastPointNumber = static_cast<std::int32_t>(start + n - 1);
-    for (std::size_t k = 0; k < doc.polylines.size(); ++k) doc.polylines.edit(k).pointsText = texts[k];
+    for (std::size_t k = 0; k < doc.polylines.size(); ++k)
+        doc.polylines.edit(k).pointsText = texts[k];
     refreshGrid(doc);
     return Outcome::done();
 }

@@ -26,13 +26,14 @@ Outcome setMark(CaseState& state, UndoHistory& undo, Colour colour);
 Outcome clearAllMarks(CaseState& state, UndoHistory& undo);
 
 // Numbers the points start, start + 1, ... in table order and rewrites every polyline's points
-// text to match. Not recorded in the undo history, though it counts as a change. Refused, with nothing changed, when a
-// rewritten points text would no longer fit its 255 characters.
+// text to match. Not recorded in the undo history, though it counts as a change. Refused, with
+// nothing changed, when a rewritten points text would no longer fit its 255 characters.
 Outcome renumberPoints(CaseState& state, UndoHistory& undo, std::int32_t start);
 
 // Replaces each number of a points text through `renumbered`; separators and anything that is
 // not a known number stay as they are.
-std::string rewritePointList(std::string_view text, const std::unordered_map<std::int32_t, std::int32_t>& renumbered);
+std::string rewritePointList(std::string_view text,
+                             const std::unordered_map<std::int32_t, std::int32_t>& renumbered);
 
 // The renumbering dialog's start field: a negative or unreadable value becomes 0.
 std::int32_t renumberStart(std::string_view text);

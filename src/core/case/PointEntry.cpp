@@ -10,27 +10,35 @@ namespace {
 
 constexpr const char* kMissingValues = "Enter valid coordinates";
 
-bool hasText(const std::string& s) { return !s.empty(); }
+bool hasText(const std::string& s) {
+    return !s.empty();
+}
 
 bool valuesMissing(const EntryFields& f, CaseMode mode) {
     const auto& v = f.values;
     switch (mode) {
-    case CaseMode::Polar: return v[0].empty() || v[1].empty();
+    case CaseMode::Polar:
+        return v[0].empty() || v[1].empty();
     case CaseMode::Nesw: {
         // North, East, South, West: something north-or-sideways and something south-or-sideways.
         const bool sideways = hasText(v[1]) || hasText(v[3]);
         return !(hasText(v[0]) || sideways) || !(hasText(v[2]) || sideways);
     }
     case CaseMode::Xyz:
-    default: return trimmed(v[0]).empty() || trimmed(v[1]).empty();
+    default:
+        return trimmed(v[0]).empty() || trimmed(v[1]).empty();
     }
 }
 
 } // namespace
 
-int valueFieldCount(CaseMode mode) { return mode == CaseMode::Nesw ? 5 : 3; }
+int valueFieldCount(CaseMode mode) {
+    return mode == CaseMode::Nesw ? 5 : 3;
+}
 
-int heightFieldIndex(CaseMode mode) { return mode == CaseMode::Nesw ? 4 : 2; }
+int heightFieldIndex(CaseMode mode) {
+    return mode == CaseMode::Nesw ? 4 : 2;
+}
 
 FieldKind valueFieldKind(CaseMode mode, int i) {
     if (i == heightFieldIndex(mode)) return FieldKind::Height;
@@ -42,11 +50,12 @@ FieldKind valueFieldKind(CaseMode mode, int i) {
 
 void normaliseValues(EntryFields& f, CaseMode mode, const UnitSettings& units, char sep) {
     for (int i = 0; i < valueFieldCount(mode); ++i)
-        f.values[static_cast<std::size_t>(i)] =
-            normaliseField(f.values[static_cast<std::size_t>(i)], valueFieldKind(mode, i), units, sep);
+        f.values[static_cast<std::size_t>(i)] = normaliseField(
+            f.values[static_cast<std::size_t>(i)], valueFieldKind(mode, i), units, sep);
 }
 
-Outcome createOrModifyPoint(CaseState& doc, ViewTransform& view, UndoHistory& undo, EntryFields& f) {
+Outcome createOrModifyPoint(CaseState& doc, ViewTransform& view, UndoHistory& undo,
+                            EntryFields& f) {
     const CaseMode mode = doc.mode;
     const UnitSettings& units = doc.units;
     const char sep = doc.decimalSeparator;
@@ -55,11 +64,14 @@ Outcome createOrModifyPoint(CaseState& doc, ViewTransform& view, UndoHistory& un
     if (valuesMissing(f, mode)) return Outcome::refused(kMissingValues, Field::Value, 0);
     // Checked before the snapshot so that a refused entry leaves the case and its history alone.
     const auto number = parseInteger(f.number);
-    if (!number) return Outcome::refused(invalidIntegerMessage(cp1252ToUtf8(f.number)), Field::Number);
+    if (!number)
+        return Outcome::refused(invalidIntegerMessage(cp1252ToUtf8(f.number)), Field::Number);
     undo.takeSnapshot(doc);
 
     const bool fi = units.feetInches();
-    auto length = [&](const std::string& t) { return fi ? parseLength(t) : parseDecimal(t, sep).value_or(0.0); };
+    auto length = [&](const std::string& t) {
+        return fi ? parseLength(t) : parseDecimal(t, sep).value_or(0.0);
+    };
 
     const int n = valueFieldCount(mode);
     const int hi = heightFieldIndex(mode);
@@ -75,7 +87,8 @@ Outcome createOrModifyPoint(CaseState& doc, ViewTransform& view, UndoHistory& un
                 texts[static_cast<std::size_t>(i)] = given ? t : "0' 0\"";
             } else if (auto d = parseDecimal(t, sep)) {
                 texts[static_cast<std::size_t>(i)] = formatFixed(*d, units.decimals, sep);
-                v[static_cast<std::size_t>(i)] = parseDecimal(texts[static_cast<std::size_t>(i)], sep).value_or(*d);
+                v[static_cast<std::size_t>(i)] =
+                    parseDecimal(texts[static_cast<std::size_t>(i)], sep).value_or(*d);
             } else {
                 texts[static_cast<std::size_t>(i)] = formatFixed(0.0, 2, sep);
                 v[static_cast<std::size_t>(i)] = 0.0;
@@ -119,8 +132,10 @@ SelectionLoad loadSelection(const CaseState& doc, int row) {
         s.pointRow = true;
         s.fields.number = doc.grid.cell(doc.points, doc.mode, row, 0);
         for (int i = 0; i < valueFieldCount(doc.mode); ++i)
-            s.fields.values[static_cast<std::size_t>(i)] = doc.grid.cell(doc.points, doc.mode, row, i + 1);
-        s.fields.descriptor = doc.grid.cell(doc.points, doc.mode, row, PointGrid::descriptorColumn(doc.mode));
+            s.fields.values[static_cast<std::size_t>(i)] =
+                doc.grid.cell(doc.points, doc.mode, row, i + 1);
+        s.fields.descriptor =
+            doc.grid.cell(doc.points, doc.mode, row, PointGrid::descriptorColumn(doc.mode));
         s.mark = doc.points[static_cast<std::size_t>(row - 1)].markColour;
     } else {
         s.fields.number = std::to_string(static_cast<long long>(doc.lastPointNumber) + 1);

@@ -15,7 +15,7 @@
 namespace zorvane {
 
 class PointGrid {
-public:
+  public:
     static int columnCount(CaseMode mode) { return mode == CaseMode::Nesw ? 8 : 6; }
     static std::span<const std::string_view> titles(CaseMode mode);
     static int descriptorColumn(CaseMode mode) { return mode == CaseMode::Nesw ? 6 : 4; }
@@ -36,7 +36,7 @@ public:
 
     int selectedRow = 1;
 
-private:
+  private:
     UnitSettings units_;
     char separator_ = '.';
     bool fixed_ = false;

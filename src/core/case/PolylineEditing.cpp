@@ -6,7 +6,8 @@
 
 namespace zorvane {
 
-std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table, std::string_view name) {
+std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table,
+                                                    std::string_view name) {
     for (std::size_t k = 0; k < table.size(); ++k)
         if (equalsIgnoreCase(table[k].name.view(), name)) return k;
     return std::nullopt;
@@ -27,7 +28,8 @@ Outcome createOrModifyPolyline(CaseState& doc, UndoHistory& undo, const Polyline
     if (trimmed(f.name).empty()) return Outcome::refused(kEmptyPolylineName);
     // A longer name would be stored cut while the lookup compares the whole text: every
     // Create would then append another record under the same name.
-    if (f.name.size() > decltype(PolylineRecord::name)::capacity) return Outcome::refused(kPolylineNameTooLong);
+    if (f.name.size() > decltype(PolylineRecord::name)::capacity)
+        return Outcome::refused(kPolylineNameTooLong);
     if (f.pointsText.find_first_of(",-") == std::string::npos)
         return Outcome::refused(kPointsSeparatorMissing, Field::Points);
     undo.takeSnapshot(doc);

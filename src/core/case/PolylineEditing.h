@@ -19,12 +19,14 @@ struct PolylineFields {
 };
 
 inline constexpr const char* kEmptyPolylineName = "Enter a valid polyline name please.";
-inline constexpr const char* kPointsSeparatorMissing = "Incorrect data in Points field: \",\" or \"-\" missing.";
+inline constexpr const char* kPointsSeparatorMissing =
+    "Incorrect data in Points field: \",\" or \"-\" missing.";
 inline constexpr const char* kPolylineNameTooLong =
     "A polyline or arc name can have at most 10 characters.";
 
 // The first definition whose name equals `name` ignoring letter case (the names list lookup).
-std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table, std::string_view name);
+std::optional<std::size_t> findPolylineIgnoringCase(const PolylineTable& table,
+                                                    std::string_view name);
 
 // The fields a definition loads into the window; the reset fields when there is none.
 PolylineFields polylineFields(const PolylineRecord* record);

@@ -3,16 +3,16 @@
 #include "dxf/ArcVertices.h"
 #include "dxf/DrawingTarget.h"
 #include "dxf/DxfWriteError.h"
-#include "model/PointNumberIndex.h"
 #include "model/PointList.h"
+#include "model/PointNumberIndex.h"
 #include "text/Cp1252.h"
 
 #include "tessaline.h"
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <stdexcept>
 

@@ -29,7 +29,8 @@ std::string reasonFor(int err) {
         return "permission denied";
     default: {
         std::string text = std::strerror(err);
-        if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z') text[0] = static_cast<char>(text[0] - 'A' + 'a');
+        if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+            text[0] = static_cast<char>(text[0] - 'A' + 'a');
         return text;
     }
     }
@@ -122,8 +123,8 @@ void writeFileAtomically(const fs::path& target,
     if (fd < 0) {
         const int err = errno;
         fail(target,
-             "cannot create a file in the folder \"" + dir.string() + "\": " + reasonFor(err),
-             err, existed);
+             "cannot create a file in the folder \"" + dir.string() + "\": " + reasonFor(err), err,
+             existed);
     }
     TempFile temp(tempPath, fd);
     if (existed) (void)::fchmod(fd, old.st_mode & 07777);

@@ -174,8 +174,9 @@ template <class Source> void readImages(Source& src, ImageStore& images) {
             damaged("image " + ordinal(k, count) + " has a negative length (" + std::to_string(n) +
                     ")");
         const std::size_t size = static_cast<std::size_t>(n);
-        const bool whole = size <= src.remaining() &&
-                           images.addFilled(size, [&](std::uint8_t* to) { return src.readInto(to, size); });
+        const bool whole = size <= src.remaining() && images.addFilled(size, [&](std::uint8_t* to) {
+            return src.readInto(to, size);
+        });
         if (!whole) damaged("image " + ordinal(k, count) + " runs past the end of the file");
     }
 }
@@ -225,7 +226,8 @@ template <class Source> CaseFileContents parseFrom(Source& src) {
     // it opens with the default legend and says so.
     if (src.remaining() == 0) return c;
     const std::uint8_t* marker = src.take(4);
-    if (!marker || static_cast<std::int32_t>(byteio::loadLE<std::uint32_t>(marker)) != kTrailerMarker) {
+    if (!marker ||
+        static_cast<std::int32_t>(byteio::loadLE<std::uint32_t>(marker)) != kTrailerMarker) {
         if (!marker) c.note = kLegendResetNote;
         return c;
     }

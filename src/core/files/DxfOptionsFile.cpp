@@ -142,7 +142,8 @@ OptionFileLoad<DxfExportOptions> loadDxfOptions(const std::filesystem::path& fil
     return loadOptionFile<DxfExportOptions>(file, kDxfOptionsFileSize, "DXF export options",
                                             [](std::span<const std::uint8_t> bytes) {
                                                 std::string problem;
-                                                if (auto options = parseDxfOptions(bytes, &problem)) return *options;
+                                                if (auto options = parseDxfOptions(bytes, &problem))
+                                                    return *options;
                                                 throw OptionFileError(problem);
                                             });
 }

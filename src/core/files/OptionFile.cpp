@@ -69,10 +69,11 @@ std::string readOptionFileBytes(const fs::path& path, std::size_t size,
     return problem;
 }
 
-std::string optionFileResetMessage(const fs::path& path, std::string_view what, const std::string& reason) {
+std::string optionFileResetMessage(const fs::path& path, std::string_view what,
+                                   const std::string& reason) {
     const std::string w(what);
-    return "The " + w + " file \"" + path.string() + "\" could not be used (" + reason + "); the default " + w +
-           " are used.";
+    return "The " + w + " file \"" + path.string() + "\" could not be used (" + reason +
+           "); the default " + w + " are used.";
 }
 
 void writeOptionFile(const fs::path& path, std::span<const std::uint8_t> bytes) {

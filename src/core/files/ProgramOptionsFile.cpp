@@ -87,7 +87,8 @@ ProgramOptions parseProgramOptions(std::span<const std::uint8_t> bytes) {
 }
 
 OptionFileLoad<ProgramOptions> loadProgramOptions(const std::filesystem::path& path) {
-    return loadOptionFile<ProgramOptions>(path, kProgramOptionsSize, "program options", parseProgramOptions);
+    return loadOptionFile<ProgramOptions>(path, kProgramOptionsSize, "program options",
+                                          parseProgramOptions);
 }
 
 void saveProgramOptions(const std::filesystem::path& path, const ProgramOptions& o) {

@@ -3,9 +3,9 @@
 // over these adapters, so the reader and the writer of a record cannot drift apart, and the
 // size counter checks the list against the record's size at compile time.
 //
-//   template <class Io, class R> constexpr void fields(Io& io, R& r) { io.i32(r.a); io.reserved(3); ... }
-//   FieldWriter w(out); fields(w, std::as_const(record));
-//   FieldReader r(in);  fields(r, record);
+//   template <class Io, class R> constexpr void fields(Io& io, R& r) { io.i32(r.a); io.reserved(3);
+//   ... } FieldWriter w(out); fields(w, std::as_const(record)); FieldReader r(in);  fields(r,
+//   record);
 #include "files/ByteIO.h"
 #include "model/ShortString.h"
 

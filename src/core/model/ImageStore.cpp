@@ -15,7 +15,8 @@ std::size_t ImageStore::reserveEntry(std::size_t n) {
     offsets_.push_back(static_cast<std::int32_t>(at));
     const auto len = static_cast<std::uint32_t>(n);
     buffer_.resize(at + 4 + n);
-    for (int i = 0; i < 4; ++i) buffer_[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(len >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+        buffer_[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(len >> (8 * i));
     return at;
 }
 
@@ -27,7 +28,8 @@ void ImageStore::add(std::span<const std::uint8_t> bytes) {
 void ImageStore::remove(std::size_t k) {
     if (k >= offsets_.size()) return;
     const std::size_t begin = static_cast<std::size_t>(offsets_[k]);
-    const std::size_t end = k + 1 < offsets_.size() ? static_cast<std::size_t>(offsets_[k + 1]) : buffer_.size();
+    const std::size_t end =
+        k + 1 < offsets_.size() ? static_cast<std::size_t>(offsets_[k + 1]) : buffer_.size();
     const auto removed = static_cast<std::int32_t>(end - begin);
     buffer_.erase(buffer_.begin() + static_cast<std::ptrdiff_t>(begin),
                   buffer_.begin() + static_cast<std::ptrdiff_t>(end));
@@ -43,9 +45,9 @@ void ImageStore::clear() {
 
 std::span<const std::uint8_t> ImageStore::image(std::size_t k) const {
     const std::size_t at = static_cast<std::size_t>(offsets_.at(k));
-    return {buffer_.data() + at + 4, (k + 1 < offsets_.size() ? static_cast<std::size_t>(offsets_[k + 1])
-                                                              : buffer_.size()) -
-                                         at - 4};
+    return {buffer_.data() + at + 4,
+            (k + 1 < offsets_.size() ? static_cast<std::size_t>(offsets_[k + 1]) : buffer_.size()) -
+                at - 4};
 }
 
 } // namespace zorvane

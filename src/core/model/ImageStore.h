@@ -9,7 +9,7 @@ namespace zorvane {
 // The photographs of a case, kept as the case file stores them: entries of an int32 length
 // and the bytes of a JPEG file, one after the other, with the offset of each entry.
 class ImageStore {
-public:
+  public:
     std::size_t count() const { return offsets_.size(); }
     bool empty() const { return offsets_.empty(); }
 
@@ -47,7 +47,7 @@ public:
         return a.buffer_ == b.buffer_ && a.offsets_ == b.offsets_;
     }
 
-private:
+  private:
     // Adds the length and room for n bytes; returns the entry's offset.
     std::size_t reserveEntry(std::size_t n);
 

@@ -10,7 +10,6 @@ constexpr std::uint32_t kNoRow = std::numeric_limits<std::uint32_t>::max();
 
 using NumberAt = std::pair<std::int32_t, std::uint32_t>; // (number, offset in the chunk)
 
-
 } // namespace
 
 PointNumberIndex::PointNumberIndex(const PointTable& points, std::size_t count, std::int32_t low,

@@ -6,8 +6,8 @@
 
 namespace zorvane {
 
-const std::vector<std::pair<std::int32_t, std::uint32_t>>& sortedNumbers(std::span<const PointRecord> chunk,
-                                                                        PointChunkSummary& s) {
+const std::vector<std::pair<std::int32_t, std::uint32_t>>&
+sortedNumbers(std::span<const PointRecord> chunk, PointChunkSummary& s) {
     if (!s.numbersReady) {
         s.numbers.clear();
         s.numbers.reserve(chunk.size());
@@ -21,13 +21,14 @@ const std::vector<std::pair<std::int32_t, std::uint32_t>>& sortedNumbers(std::sp
 
 std::optional<std::size_t> findPoint(const PointTable& points, std::int32_t number) {
     std::optional<std::size_t> found;
-    points.forEachChunk([&](std::span<const PointRecord> chunk, PointChunkSummary& s, std::size_t first) {
-        if (found) return;
-        const auto& numbers = sortedNumbers(chunk, s);
-        const auto it = std::lower_bound(numbers.begin(), numbers.end(),
-                                         std::pair<std::int32_t, std::uint32_t>(number, 0));
-        if (it != numbers.end() && it->first == number) found = first + it->second;
-    });
+    points.forEachChunk(
+        [&](std::span<const PointRecord> chunk, PointChunkSummary& s, std::size_t first) {
+            if (found) return;
+            const auto& numbers = sortedNumbers(chunk, s);
+            const auto it = std::lower_bound(numbers.begin(), numbers.end(),
+                                             std::pair<std::int32_t, std::uint32_t>(number, 0));
+            if (it != numbers.end() && it->first == number) found = first + it->second;
+        });
     return found;
 }
 

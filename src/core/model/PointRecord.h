@@ -56,8 +56,8 @@ WorldPos worldPosition(const PointRecord& p, CaseMode mode);
 
 // The (number, offset) pairs of a chunk of the table, sorted; built once until the chunk
 // changes.
-const std::vector<std::pair<std::int32_t, std::uint32_t>>& sortedNumbers(std::span<const PointRecord> chunk,
-                                                                        PointChunkSummary& summary);
+const std::vector<std::pair<std::int32_t, std::uint32_t>>&
+sortedNumbers(std::span<const PointRecord> chunk, PointChunkSummary& summary);
 
 // Extents of the world positions of all points (see screenExtents).
 Extents worldExtents(const PointTable& points, CaseMode mode);

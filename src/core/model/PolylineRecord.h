@@ -38,16 +38,19 @@ inline constexpr std::array<PolylineColour, 8> kPolylineColours = {{
     {"black", 0x000000},
     {"Grey", 0x808080},
 }};
-inline constexpr std::array<std::string_view, 5> kPolylineWidths = {"0 unit", "0.1 units", "0.2 units",
-                                                                    "0.3 units", "0.4 units"};
+inline constexpr std::array<std::string_view, 5> kPolylineWidths = {
+    "0 unit", "0.1 units", "0.2 units", "0.3 units", "0.4 units"};
 inline constexpr std::int32_t kDefaultPolylineColourIndex = 6;
 
 // Screen colour of a colour index; out-of-range indexes (damaged files) draw black.
 inline Colour polylineScreenColour(std::int32_t index) {
-    return index >= 0 && index < static_cast<std::int32_t>(kPolylineColours.size()) ? kPolylineColours[index].screen
-                                                                                     : 0;
+    return index >= 0 && index < static_cast<std::int32_t>(kPolylineColours.size())
+               ? kPolylineColours[index].screen
+               : 0;
 }
 
-inline bool isArcName(std::string_view name) { return !name.empty() && (name[0] == 'a' || name[0] == 'A'); }
+inline bool isArcName(std::string_view name) {
+    return !name.empty() && (name[0] == 'a' || name[0] == 'A');
+}
 
 } // namespace zorvane

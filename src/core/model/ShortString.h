@@ -13,11 +13,13 @@ namespace zorvane {
 template <std::size_t N> class ShortString {
     static_assert(N > 0 && N < 256, "a length byte holds at most 255");
 
-public:
+  public:
     static constexpr std::size_t capacity = N;
 
     ShortString() = default;
-    constexpr ShortString(std::string_view text) { assign(text); } // NOLINT: a text is a short string
+    constexpr ShortString(std::string_view text) {
+        assign(text);
+    } // NOLINT: a text is a short string
 
     constexpr void assign(std::string_view text) {
         len_ = static_cast<std::uint8_t>(std::min(text.size(), N));
@@ -34,9 +36,11 @@ public:
     std::size_t size() const { return len_; }
     bool empty() const { return len_ == 0; }
 
-    friend bool operator==(const ShortString& a, const ShortString& b) { return a.view() == b.view(); }
+    friend bool operator==(const ShortString& a, const ShortString& b) {
+        return a.view() == b.view();
+    }
 
-private:
+  private:
     std::uint8_t len_ = 0;
     std::array<char, N> bytes_{};
 };

@@ -33,10 +33,18 @@ inline constexpr std::array<std::string_view, kUnitCount> kUnitStatusNames = {
     "Meter", "Centimeter", "Millimeter", "Decimal Feet", "Inches", "Feet and Inches"};
 
 // Unit indexes read from files are clamped so a damaged value never indexes past the tables.
-inline std::int32_t clampUnit(std::int32_t u) { return u < 0 || u >= kUnitCount ? kMeter : u; }
-inline std::int32_t clampDecimals(std::int32_t d) { return d < 0 ? 0 : d > kMaxDecimals ? kMaxDecimals : d; }
+inline std::int32_t clampUnit(std::int32_t u) {
+    return u < 0 || u >= kUnitCount ? kMeter : u;
+}
+inline std::int32_t clampDecimals(std::int32_t d) {
+    return d < 0 ? 0 : d > kMaxDecimals ? kMaxDecimals : d;
+}
 
-inline std::string_view unitStatusName(std::int32_t u) { return kUnitStatusNames[clampUnit(u)]; }
-inline std::string_view unitDialogName(std::int32_t u) { return kUnitDialogNames[clampUnit(u)]; }
+inline std::string_view unitStatusName(std::int32_t u) {
+    return kUnitStatusNames[clampUnit(u)];
+}
+inline std::string_view unitDialogName(std::int32_t u) {
+    return kUnitDialogNames[clampUnit(u)];
+}
 
 } // namespace zorvane

@@ -54,7 +54,11 @@ std::string utf8ToCp1252(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
         auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b & 0xE0) == 0xC0 ? 1 : (b & 0xF0) == 0xE0 ? 2 : (b & 0xF8) == 0xF0 ? 3 : -1;
+        int extra = b < 0x80             ? 0
+                    : (b & 0xE0) == 0xC0 ? 1
+                    : (b & 0xF0) == 0xE0 ? 2
+                    : (b & 0xF8) == 0xF0 ? 3
+                                         : -1;
         if (extra < 0 || i + extra >= s.size()) {
             out.push_back('?');
             ++i;
@@ -64,7 +68,10 @@ std::string utf8ToCp1252(std::string_view s) {
         bool ok = true;
         for (int k = 1; k <= extra; ++k) {
             auto n = static_cast<unsigned char>(s[i + k]);
-            if ((n & 0xC0) != 0x80) { ok = false; break; }
+            if ((n & 0xC0) != 0x80) {
+                ok = false;
+                break;
+            }
             c = (c << 6) | (n & 0x3F);
         }
         if (!ok) {
@@ -90,11 +97,16 @@ char cp1252Lower(char c) {
     if (b >= 'A' && b <= 'Z') return static_cast<char>(b + 32);
     if (b >= 0xC0 && b <= 0xDE && b != 0xD7) return static_cast<char>(b + 32);
     switch (b) {
-    case 0x8A: return static_cast<char>(0x9A); // Š
-    case 0x8C: return static_cast<char>(0x9C); // Œ
-    case 0x8E: return static_cast<char>(0x9E); // Ž
-    case 0x9F: return static_cast<char>(0xFF); // Ÿ
-    default: return c;
+    case 0x8A:
+        return static_cast<char>(0x9A); // Š
+    case 0x8C:
+        return static_cast<char>(0x9C); // Œ
+    case 0x8E:
+        return static_cast<char>(0x9E); // Ž
+    case 0x9F:
+        return static_cast<char>(0xFF); // Ÿ
+    default:
+        return c;
     }
 }
 

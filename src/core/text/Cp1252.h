@@ -15,7 +15,9 @@ char cp1252Lower(char c);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 
 // Spaces and control characters, which Trim removes from edit fields.
-constexpr bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+constexpr bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Removes leading and trailing blanks. Inline: the importer trims every field of every line.
 inline std::string_view trimmed(std::string_view s) {

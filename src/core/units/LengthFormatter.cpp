@@ -281,7 +281,8 @@ std::string normaliseField(std::string_view text, FieldKind kind, const UnitSett
     // An empty field stays empty, so that a missing coordinate is still seen as missing when
     // the point is created; only the optional height shows what an empty one stands for.
     if (trimmed(text).empty())
-        return kind == FieldKind::Height && units.feetInches() ? formatFeetInches(0) : std::string();
+        return kind == FieldKind::Height && units.feetInches() ? formatFeetInches(0)
+                                                               : std::string();
     if (kind != FieldKind::Bearing && units.feetInches())
         return formatFeetInches(parseLength(text));
     if (const auto v = parseDecimal(text, separator))

@@ -1,6 +1,5 @@
 #include "units/UnitConversion.h"
 
-
 #include <algorithm>
 #include <array>
 

@@ -4,7 +4,9 @@
 
 namespace zorvane {
 
-inline bool validUnit(int u) { return u >= 0 && u < kUnitCount; }
+inline bool validUnit(int u) {
+    return u >= 0 && u < kUnitCount;
+}
 
 // Exact factor table: value in `from` times factor gives the value in `to`.
 double conversionFactor(int from, int to);

@@ -8,12 +8,12 @@
 namespace zorvane {
 
 struct DisplayToggles {
-    bool showPoints = false;      // showpoints
-    bool showNumbers = true;      // shownum
+    bool showPoints = false;       // showpoints
+    bool showNumbers = true;       // shownum
     bool showDescriptions = false; // showdesc
-    bool onlyMarked = false;      // onlym
-    bool showPolylines = true;    // showpl
-    bool showNorthArrow = false;  // shnord
+    bool onlyMarked = false;       // onlym
+    bool showPolylines = true;     // showpl
+    bool showNorthArrow = false;   // shnord
 };
 
 struct PlanView {
@@ -23,8 +23,8 @@ struct PlanView {
     int width = 0, height = 0; // drawing surface W x H
     PixelPos northArrow{10, 5};
     DisplayToggles toggles;
-    int labelHeight = 12;   // label font cell height, pixels
-    bool wheelActs = true;  // only every second wheel notification acts
+    int labelHeight = 12;  // label font cell height, pixels
+    bool wheelActs = true; // only every second wheel notification acts
 };
 
 inline constexpr double kZoomIn = 1.1;

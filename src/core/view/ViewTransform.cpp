@@ -1,6 +1,5 @@
 #include "view/ViewTransform.h"
 
-
 #include <cmath>
 #include <numbers>
 

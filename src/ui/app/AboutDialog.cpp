@@ -35,14 +35,17 @@ QPixmap zorvaneLogo(int size) {
     return pm;
 }
 
-AboutDialog::AboutDialog(std::function<bool(const QUrl&)> openUrl, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(std::function<bool(const QUrl&)> openUrl, QWidget* parent)
+    : QDialog(parent) {
     setObjectName("TForm12");
     setWindowTitle(" About");
 
     auto* picture = new QLabel(this);
     picture->setObjectName("Image1");
     picture->setPixmap(zorvaneLogo(64));
-    auto* product = new QLabel(QString("<b>%1</b><br>Site plans for accident and crime investigation").arg(kProductName), this);
+    auto* product = new QLabel(
+        QString("<b>%1</b><br>Site plans for accident and crime investigation").arg(kProductName),
+        this);
     product->setObjectName("ProductName");
 
     auto* home = new QPushButton("www.zorvane.org", this);

@@ -8,13 +8,13 @@ namespace zorvane::ui {
 // " About": the product and its version, and the publishers' web pages.
 class AboutDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr const char* kHomePage = "https://www.zorvane.org/";
     static constexpr const char* kSupportPage = "https://www.zorvane.org/support/";
 
     AboutDialog(std::function<bool(const QUrl&)> openUrl, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 };
 

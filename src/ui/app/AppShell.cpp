@@ -5,11 +5,11 @@
 #include "ui/app/EntryController.h"
 #include "ui/app/HelpCommands.h"
 #include "ui/app/MainWindow.h"
-#include "ui/files/ProgramOptionsCommands.h"
-#include "ui/files/CoordinateCommands.h"
-#include "ui/files/AttachmentCommands.h"
-#include "ui/files/ImagesWindow.h"
 #include "ui/dxf/DxfCommands.h"
+#include "ui/files/AttachmentCommands.h"
+#include "ui/files/CoordinateCommands.h"
+#include "ui/files/ImagesWindow.h"
+#include "ui/files/ProgramOptionsCommands.h"
 #include "ui/reports/ReportCommands.h"
 #include "ui/survey/FieldSurveyCommands.h"
 #include "ui/view/DrawingWindow.h"
@@ -23,7 +23,8 @@ namespace zorvane::ui {
 
 char localeDecimalSeparator() {
     const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode()) : '.';
+    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
+                                                          : '.';
 }
 
 AppShell::AppShell(AppContext& context)
@@ -46,10 +47,13 @@ AppShell::AppShell(AppContext& context)
     new ReportCommands(ctx_, doc_, *main_, *drawing_);
     fieldSurvey_ = new FieldSurveyCommands(ctx_, doc_, *main_, *cases_, *coordinates_);
 
-    QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(), [this] { toggleDrawing(); });
+    QObject::connect(main_->showButton(), &QPushButton::clicked, main_.get(),
+                     [this] { toggleDrawing(); });
     QObject::connect(cases_, &CaseCommands::quitting, main_.get(), [this] { quitting(); });
-    QObject::connect(drawing_.get(), &DrawingWindow::closedByUser, main_.get(), [this] { drawingClosed(); });
-    QObject::connect(drawing_.get(), &DrawingWindow::polylinesRequested, main_.get(), [this] { showPolylines(); });
+    QObject::connect(drawing_.get(), &DrawingWindow::closedByUser, main_.get(),
+                     [this] { drawingClosed(); });
+    QObject::connect(drawing_.get(), &DrawingWindow::polylinesRequested, main_.get(),
+                     [this] { showPolylines(); });
     QObject::connect(drawing_.get(), &DrawingWindow::showMainRequested, main_.get(), [this] {
         main_->raise();
         main_->activateWindow();
@@ -69,8 +73,10 @@ AppShell::~AppShell() = default;
 
 void AppShell::start() {
     std::vector<std::string> reset;
-    if (std::string imports = coordinates_->readImportOptions(); !imports.empty()) reset.push_back(imports);
-    for (std::string& sentence : programOptions_->loadAtStart()) reset.push_back(std::move(sentence));
+    if (std::string imports = coordinates_->readImportOptions(); !imports.empty())
+        reset.push_back(imports);
+    for (std::string& sentence : programOptions_->loadAtStart())
+        reset.push_back(std::move(sentence));
     const ProgramOptions& o = ctx_.options;
     doc_.setNorthArrow({10, 5});
     // The label font follows the options whatever the windows' state says.
@@ -102,13 +108,14 @@ void AppShell::restoreWindows(const ProgramOptions& o) {
     polylinesPlaced_ = true;
     polylines_->move(o.polylinesWindow.left, o.polylinesWindow.top); // its size is its own
     ImagesWindow& images = *attachments_->imagesWindow();
-    const QRect imagesAt(o.imagesWindow.left, o.imagesWindow.top, o.imagesWindow.width, o.imagesWindow.height);
+    const QRect imagesAt(o.imagesWindow.left, o.imagesWindow.top, o.imagesWindow.width,
+                         o.imagesWindow.height);
     if (o.imagesVisible)
         images.showAt(imagesAt);
     else
         images.setPlacement(imagesAt);
-    drawing_->showToggles({o.showPoints, o.showNumbers, o.showDescriptions, o.onlyMarked, o.showPolylines,
-                           o.showNorthArrow});
+    drawing_->showToggles({o.showPoints, o.showNumbers, o.showDescriptions, o.onlyMarked,
+                           o.showPolylines, o.showNorthArrow});
     drawing_->showLabelHeight(o.labelHeight);
 }
 

@@ -40,7 +40,9 @@ CaseCommands::CaseCommands(const AppContext& context, CaseDocument& document, Ma
     });
 }
 
-CaseCommands::~CaseCommands() { doc_.forget(observer_); }
+CaseCommands::~CaseCommands() {
+    doc_.forget(observer_);
+}
 
 bool CaseCommands::askToSaveChanges() {
     if (doc_.isClean()) return true;
@@ -48,8 +50,10 @@ bool CaseCommands::askToSaveChanges() {
     case SaveAnswer::Yes:
         // A save that failed keeps the case; only a cancelled file dialog lets it go.
         return save() != SaveResult::Failed;
-    case SaveAnswer::No: return true;
-    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::No:
+        return true;
+    case SaveAnswer::Cancel:
+        return false;
     }
     return false;
 }

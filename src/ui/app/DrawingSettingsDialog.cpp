@@ -35,7 +35,8 @@ QPushButton* button(QWidget* parent, const char* text, const char* name) {
 
 } // namespace
 
-DrawingSettingsDialog::DrawingSettingsDialog(CaseDocument& doc, std::function<void()> help, QWidget* parent)
+DrawingSettingsDialog::DrawingSettingsDialog(CaseDocument& doc, std::function<void()> help,
+                                             QWidget* parent)
     : QDialog(parent), doc_(doc), help_(std::move(help)) {
     setObjectName("TForm10");
     setWindowTitle(" Drawing Settings");
@@ -120,7 +121,9 @@ void DrawingSettingsDialog::decimalsChanged(int index) {
     if (index >= 0) doc_.setDecimals(index);
 }
 
-void DrawingSettingsDialog::convert() { doc_.convertUnits(choice().unit); }
+void DrawingSettingsDialog::convert() {
+    doc_.convertUnits(choice().unit);
+}
 
 void DrawingSettingsDialog::closeClicked() {
     doc_.relabelUnit(choice().unit); // relabels: no value changes

@@ -10,9 +10,11 @@ namespace zorvane::ui {
 
 EditCommands::EditCommands(const AppContext& context, CaseDocument& document, MainWindow& window,
                            std::function<void()> showHelp)
-    : QObject(&window), ctx_(context), doc_(document), window_(window), showHelp_(std::move(showHelp)) {
+    : QObject(&window), ctx_(context), doc_(document), window_(window),
+      showHelp_(std::move(showHelp)) {
     unitsDialog_ = new DrawingSettingsDialog(doc_, showHelp_, &window_);
-    unitsDialog_->setUnits({clampUnit(ctx_.options.defaultUnit), clampDecimals(ctx_.options.defaultDecimals)});
+    unitsDialog_->setUnits(
+        {clampUnit(ctx_.options.defaultUnit), clampDecimals(ctx_.options.defaultDecimals)});
     auto on = [this](const char* name, std::function<void()> command) {
         connect(window_.action(name), &QAction::triggered, this, ctx_.guarded(std::move(command)));
     };
@@ -23,7 +25,9 @@ EditCommands::EditCommands(const AppContext& context, CaseDocument& document, Ma
     observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
 }
 
-EditCommands::~EditCommands() { doc_.forget(observer_); }
+EditCommands::~EditCommands() {
+    doc_.forget(observer_);
+}
 
 void EditCommands::caseChanged(unsigned changes) {
     if (changes & (kHistoryChanged | kCaseReplaced)) {
@@ -38,9 +42,13 @@ void EditCommands::caseChanged(unsigned changes) {
     }
 }
 
-void EditCommands::undo() { doc_.undo(); }
+void EditCommands::undo() {
+    doc_.undo();
+}
 
-void EditCommands::redo() { doc_.redo(); }
+void EditCommands::redo() {
+    doc_.redo();
+}
 
 void EditCommands::showUnits() {
     if (doc_.started()) unitsDialog_->exec();

@@ -41,7 +41,8 @@ constexpr CaseMode kModes[] = {CaseMode::Xyz, CaseMode::Polar, CaseMode::Nesw};
 
 } // namespace
 
-EntryController::EntryController(const AppContext& context, CaseDocument& document, MainWindow& window)
+EntryController::EntryController(const AppContext& context, CaseDocument& document,
+                                 MainWindow& window)
     : QObject(&window), ctx_(context), doc_(document), window_(window) {
     plistModel_ = new PointGridModel(doc_, CaseMode::Xyz, this);
     plist2Model_ = new PointGridModel(doc_, CaseMode::Nesw, this);
@@ -50,7 +51,8 @@ EntryController::EntryController(const AppContext& context, CaseDocument& docume
     for (CaseMode mode : {CaseMode::Xyz, CaseMode::Nesw}) {
         QTableView* view = window_.grid(mode);
         const auto widths = PointGrid::columnWidths(mode);
-        for (std::size_t c = 0; c < widths.size(); ++c) view->setColumnWidth(static_cast<int>(c), widths[c]);
+        for (std::size_t c = 0; c < widths.size(); ++c)
+            view->setColumnWidth(static_cast<int>(c), widths[c]);
         view->setColumnHidden(PointGrid::codeColumn(mode), true);
         connectGrid(view);
     }
@@ -59,7 +61,8 @@ EntryController::EntryController(const AppContext& context, CaseDocument& docume
 
     QLineEdit* name = window_.caseNameField();
     QLineEdit* description = window_.caseDescriptionField();
-    connect(name, &QLineEdit::textChanged, this, [this](const QString& t) { doc_.setCaseName(toCp1252(t)); });
+    connect(name, &QLineEdit::textChanged, this,
+            [this](const QString& t) { doc_.setCaseName(toCp1252(t)); });
     connect(description, &QLineEdit::textChanged, this,
             [this](const QString& t) { doc_.setCaseDescription(toCp1252(t)); });
     for (QWidget* w : {static_cast<QWidget*>(name), static_cast<QWidget*>(description),
@@ -71,9 +74,13 @@ EntryController::EntryController(const AppContext& context, CaseDocument& docume
     observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
 }
 
-EntryController::~EntryController() { doc_.forget(observer_); }
+EntryController::~EntryController() {
+    doc_.forget(observer_);
+}
 
-EntryPage* EntryController::currentPage() const { return window_.page(doc_.state().mode); }
+EntryPage* EntryController::currentPage() const {
+    return window_.page(doc_.state().mode);
+}
 
 void EntryController::connectPage(EntryPage* p) {
     connect(p, &EntryPage::valueLeft, this, [this, p](int i) { normaliseValue(p, i); });
@@ -87,9 +94,10 @@ void EntryController::connectPage(EntryPage* p) {
     });
     // The number field carries the grid's popup menu.
     p->numberField()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(p->numberField(), &QWidget::customContextMenuRequested, this, [this, p](const QPoint& pos) {
-        if (doc_.started()) window_.pointMenu()->exec(p->numberField()->mapToGlobal(pos));
-    });
+    connect(p->numberField(), &QWidget::customContextMenuRequested, this,
+            [this, p](const QPoint& pos) {
+                if (doc_.started()) window_.pointMenu()->exec(p->numberField()->mapToGlobal(pos));
+            });
 }
 
 void EntryController::connectGrid(QTableView* view) {
@@ -109,8 +117,10 @@ void EntryController::connectPointMenu() {
     };
     on("ZoomOn1", [this] { zoomCentre(); });
     on("DeletePoint1", [this] { deleteSelectedPoint(); });
-    const std::pair<const char*, Colour> marks[] = {
-        {"Red1", kMarkRed}, {"Green1", kMarkGreen}, {"Blue1", kMarkBlue}, {"Magenta1", kMarkMagenta}};
+    const std::pair<const char*, Colour> marks[] = {{"Red1", kMarkRed},
+                                                    {"Green1", kMarkGreen},
+                                                    {"Blue1", kMarkBlue},
+                                                    {"Magenta1", kMarkMagenta}};
     for (const auto& [name, colour] : marks) on(name, [this, c = colour] { markSelectedPoint(c); });
     on("ClearPoint1", [this] { markSelectedPoint(0); });
     on("Clearallpoints1", [this] { clearAllPointMarks(); });
@@ -177,7 +187,8 @@ void EntryController::showSelection() {
         // The view must still hear of the change to paint it; only our own handler stays out.
         const QScopedValueRollback guard(selecting_, true);
         const QModelIndex index = view->model()->index(row - 1, 0);
-        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                           QItemSelectionModel::Rows);
         view->scrollTo(index);
     }
     loadSelectionIntoFields();
@@ -188,7 +199,8 @@ void EntryController::loadSelectionIntoFields() {
     const SelectionLoad s = loadSelection(doc_.state(), doc_.state().grid.selectedRow);
     p->numberField()->setText(fromCp1252(s.fields.number));
     const auto& values = p->valueFields();
-    for (std::size_t i = 0; i < values.size(); ++i) values[i]->setText(fromCp1252(s.fields.values[i]));
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i]->setText(fromCp1252(s.fields.values[i]));
     if (s.pointRow) {
         p->descriptorBox()->setEditText(fromCp1252(s.fields.descriptor));
         p->descriptorBox()->lineEdit()->setCursorPosition(0); // show the start of a long text
@@ -201,14 +213,16 @@ void EntryController::loadSelectionIntoFields() {
 void EntryController::updateStatus() {
     if (!doc_.started()) return;
     window_.setStatusText(1, QString("Last Point: %1").arg(doc_.state().lastPointNumber));
-    window_.setStatusText(2, "Units: " + fromUtf8(std::string(unitStatusName(doc_.state().units.unit))));
+    window_.setStatusText(2, "Units: " +
+                                 fromUtf8(std::string(unitStatusName(doc_.state().units.unit))));
 }
 
 void EntryController::updateNavButtons() {
     // The navigation buttons are offered once the grid has a point to go to.
     const bool any = doc_.started() && !doc_.state().points.empty();
     for (CaseMode mode : kModes)
-        for (GridStep step : {GridStep::Previous, GridStep::Next, GridStep::First, GridStep::NewPoint})
+        for (GridStep step :
+             {GridStep::Previous, GridStep::Next, GridStep::First, GridStep::NewPoint})
             window_.page(mode)->navButton(step)->setEnabled(any);
 }
 
@@ -246,14 +260,16 @@ void EntryController::normaliseValue(EntryPage* p, int i) {
     if (!doc_.started()) return;
     const CaseState& s = doc_.state();
     QLineEdit* e = p->valueFields().at(static_cast<std::size_t>(i));
-    e->setText(fromCp1252(normaliseField(toCp1252(e->text()), valueFieldKind(p->mode(), i), s.units, s.decimalSeparator)));
+    e->setText(fromCp1252(normaliseField(toCp1252(e->text()), valueFieldKind(p->mode(), i), s.units,
+                                         s.decimalSeparator)));
 }
 
 void EntryController::normaliseNumber(EntryPage* p) {
     if (!doc_.started()) return;
     const CaseState& s = doc_.state();
     QLineEdit* e = p->numberField();
-    e->setText(fromCp1252(normaliseField(toCp1252(e->text()), FieldKind::Number, s.units, s.decimalSeparator)));
+    e->setText(fromCp1252(
+        normaliseField(toCp1252(e->text()), FieldKind::Number, s.units, s.decimalSeparator)));
 }
 
 void EntryController::valueEnter(EntryPage* p, int i) {
@@ -310,12 +326,20 @@ void EntryController::deleteSelectedPoint() {
     if (out.failed()) showError(out);
 }
 
-void EntryController::markSelectedPoint(Colour colour) { doc_.setMark(colour); }
+void EntryController::markSelectedPoint(Colour colour) {
+    doc_.setMark(colour);
+}
 
-void EntryController::clearAllPointMarks() { doc_.clearAllMarks(); }
+void EntryController::clearAllPointMarks() {
+    doc_.clearAllMarks();
+}
 
-void EntryController::zoomCentre() { doc_.centreOnPoint(toCp1252(currentPage()->numberField()->text())); }
+void EntryController::zoomCentre() {
+    doc_.centreOnPoint(toCp1252(currentPage()->numberField()->text()));
+}
 
-void EntryController::selectRow(int gridRow) { doc_.selectRow(gridRow); }
+void EntryController::selectRow(int gridRow) {
+    doc_.selectRow(gridRow);
+}
 
 } // namespace zorvane::ui

@@ -31,12 +31,17 @@ struct PageNames {
 };
 
 const PageNames& namesOf(CaseMode mode) {
-    static const PageNames xyz{"TabSheet1", "nb", "cdes", "ccod", "crepo",
-                               {"SpeedButton9", "SpeedButton10", "SpeedButton11", "SpeedButton3"}};
-    static const PageNames polar{"TabSheet2", "nb2", "cdes2", "ccod2", "crepopol",
-                                 {"SpeedButton13", "SpeedButton12", "SpeedButton14", "SpeedButton4"}};
-    static const PageNames nesw{"TabSheet3", "nb3", "cdes3", "ccod3", "crepoNESW",
-                                {"SpeedButton17", "SpeedButton15", "SpeedButton16", "SpeedButton5"}};
+    static const PageNames xyz{
+        "TabSheet1", "nb",    "cdes",
+        "ccod",      "crepo", {"SpeedButton9", "SpeedButton10", "SpeedButton11", "SpeedButton3"}};
+    static const PageNames polar{
+        "TabSheet2", "nb2",
+        "cdes2",     "ccod2",
+        "crepopol",  {"SpeedButton13", "SpeedButton12", "SpeedButton14", "SpeedButton4"}};
+    static const PageNames nesw{
+        "TabSheet3", "nb3",
+        "cdes3",     "ccod3",
+        "crepoNESW", {"SpeedButton17", "SpeedButton15", "SpeedButton16", "SpeedButton5"}};
     return mode == CaseMode::Polar ? polar : mode == CaseMode::Nesw ? nesw : xyz;
 }
 
@@ -78,7 +83,8 @@ EntryPage::EntryPage(CaseMode mode, QWidget* parent) : QWidget(parent), mode_(mo
         static const int order[4] = {1, 2, 0, 3}; // first, previous, next, new from left to right
         b->setGeometry(kFieldX + order[k] * 21, 26, 20, 19);
         nav_[k] = b;
-        connect(b, &QToolButton::clicked, this, [this, k] { Q_EMIT navClicked(static_cast<Nav>(k)); });
+        connect(b, &QToolButton::clicked, this,
+                [this, k] { Q_EMIT navClicked(static_cast<Nav>(k)); });
     }
 
     int y = kFirstValueRow;
@@ -141,7 +147,8 @@ EntryPage::EntryPage(CaseMode mode, QWidget* parent) : QWidget(parent), mode_(mo
     setTabOrder(descriptor_, create_);
 }
 
-QLineEdit* EntryPage::addValueField(const char* text, const char* name, int x, int y, int labelWidth, int fieldWidth) {
+QLineEdit* EntryPage::addValueField(const char* text, const char* name, int x, int y,
+                                    int labelWidth, int fieldWidth) {
     label(this, QString::fromUtf8(text), x, y, labelWidth);
     auto* e = new QLineEdit(this);
     e->setObjectName(name);
@@ -169,7 +176,9 @@ void EntryPage::suggestDescriptors(const QString& typed) {
         descriptor_->completer()->complete();
 }
 
-QToolButton* EntryPage::navButton(Nav nav) const { return nav_[static_cast<int>(nav)]; }
+QToolButton* EntryPage::navButton(Nav nav) const {
+    return nav_[static_cast<int>(nav)];
+}
 
 void EntryPage::clearFields() {
     number_->setText("0");

@@ -17,7 +17,7 @@ namespace zorvane::ui {
 
 class EntryPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     using Nav = GridStep;
 
     EntryPage(CaseMode mode, QWidget* parent = nullptr);
@@ -34,7 +34,7 @@ public:
     // All of the page's inputs, for enabling and clearing.
     void clearFields();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void numberLeft();
     void valueLeft(int index);
     void numberEnter();
@@ -44,12 +44,13 @@ Q_SIGNALS:
     void navClicked(zorvane::GridStep nav);
     void compactClicked();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void suggestDescriptors(const QString& typed);
-    QLineEdit* addValueField(const char* label, const char* name, int x, int y, int labelWidth, int fieldWidth);
+    QLineEdit* addValueField(const char* label, const char* name, int x, int y, int labelWidth,
+                             int fieldWidth);
 
     CaseMode mode_;
     QLineEdit* number_ = nullptr;

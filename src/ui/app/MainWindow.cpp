@@ -30,9 +30,9 @@ constexpr int kCompactHeight = 206;
 constexpr int kTopPanelHeight = 39;
 
 // A fixed single border with the minimise button and the system menu, nothing to maximise.
-constexpr Qt::WindowFlags kNormalFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+constexpr Qt::WindowFlags kNormalFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 // The keys the window reads before its controls, and the menu items they run.
 struct CtrlKey {
@@ -40,8 +40,8 @@ struct CtrlKey {
     const char* action;
 };
 constexpr CtrlKey kCtrlKeys[] = {
-    {Qt::Key_N, "NewNESW1"}, {Qt::Key_O, "Open1"}, {Qt::Key_P, "NewPolar1"}, {Qt::Key_Q, "Quit1"},
-    {Qt::Key_S, "Save1"},    {Qt::Key_X, "NewXYZ1"}, {Qt::Key_Y, "Redo1"},   {Qt::Key_Z, "Undo1"},
+    {Qt::Key_N, "NewNESW1"}, {Qt::Key_O, "Open1"},   {Qt::Key_P, "NewPolar1"}, {Qt::Key_Q, "Quit1"},
+    {Qt::Key_S, "Save1"},    {Qt::Key_X, "NewXYZ1"}, {Qt::Key_Y, "Redo1"},     {Qt::Key_Z, "Undo1"},
 };
 
 bool isCaseFile(const QUrl& url) {
@@ -64,7 +64,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, kNormalFlags) {
     qApp->installEventFilter(this);
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
 
 void MainWindow::buildLayout() {
     auto* central = new QWidget(this);
@@ -148,7 +150,8 @@ QTableView* MainWindow::buildGrid(const char* name) {
 void MainWindow::buildMenus() {
     // Shortcuts are shown in the menus; the keys themselves are read by the window (eventFilter)
     // so that they work in compact mode and inside edit fields too.
-    auto add = [this](QMenu* menu, const QString& text, const char* name, const char* keys = nullptr) {
+    auto add = [this](QMenu* menu, const QString& text, const char* name,
+                      const char* keys = nullptr) {
         QAction* a = menu->addAction(text);
         a->setObjectName(name);
         if (keys) {
@@ -220,7 +223,8 @@ void MainWindow::buildMenus() {
     // unit enables what it runs.
     for (QAction* a : findChildren<QAction*>())
         if (!a->isSeparator() && !a->menu()) a->setEnabled(false);
-    for (const char* always : {"Open1", "NewXYZ1", "NewPolar1", "NewNESW1", "Quit1"}) action(always)->setEnabled(true);
+    for (const char* always : {"Open1", "NewXYZ1", "NewPolar1", "NewNESW1", "Quit1"})
+        action(always)->setEnabled(true);
 }
 
 void MainWindow::buildPointMenu() {
@@ -232,19 +236,28 @@ void MainWindow::buildPointMenu() {
     QMenu* mark = popup_->addMenu("Mark Point");
     mark->setObjectName("MarkPoint1");
     mark->menuAction()->setObjectName("MarkPointMenu1");
-    for (const char* colour : {"Red", "Green", "Blue", "Magenta"}) mark->addAction(colour)->setObjectName(QString(colour) + "1");
+    for (const char* colour : {"Red", "Green", "Blue", "Magenta"})
+        mark->addAction(colour)->setObjectName(QString(colour) + "1");
     popup_->addAction("Clear Point")->setObjectName("ClearPoint1");
     popup_->addSeparator();
     popup_->addAction("Clear all points")->setObjectName("Clearallpoints1");
 }
 
-QAction* MainWindow::action(const char* name) const { return findChild<QAction*>(name); }
+QAction* MainWindow::action(const char* name) const {
+    return findChild<QAction*>(name);
+}
 
-QTableView* MainWindow::grid(CaseMode mode) const { return mode == CaseMode::Nesw ? plist2_ : plist_; }
+QTableView* MainWindow::grid(CaseMode mode) const {
+    return mode == CaseMode::Nesw ? plist2_ : plist_;
+}
 
-void MainWindow::setStatusText(int panel, const QString& text) { status_.at(static_cast<std::size_t>(panel))->setText(text); }
+void MainWindow::setStatusText(int panel, const QString& text) {
+    status_.at(static_cast<std::size_t>(panel))->setText(text);
+}
 
-QString MainWindow::statusText(int panel) const { return status_.at(static_cast<std::size_t>(panel))->text(); }
+QString MainWindow::statusText(int panel) const {
+    return status_.at(static_cast<std::size_t>(panel))->text();
+}
 
 void MainWindow::showMode(CaseMode mode) {
     mode_ = mode;
@@ -289,11 +302,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
     auto* w = qobject_cast<QWidget*>(watched);
     auto* key = static_cast<QKeyEvent*>(event);
-    const auto mods = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier | Qt::MetaModifier);
-    if (!w || w->window() != this || mods != Qt::ControlModifier) return QMainWindow::eventFilter(watched, event);
+    const auto mods = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier |
+                                          Qt::ShiftModifier | Qt::MetaModifier);
+    if (!w || w->window() != this || mods != Qt::ControlModifier)
+        return QMainWindow::eventFilter(watched, event);
     for (const CtrlKey& k : kCtrlKeys) {
         if (key->key() != k.key) continue;
         // The window sees these keys before its controls: edit fields must not take Ctrl+X,

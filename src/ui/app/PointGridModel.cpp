@@ -28,7 +28,8 @@ QVariant PointGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !showsPoints(doc_, mode_)) return {};
     const int row = index.row() + 1;
     const CaseState& s = doc_.state();
-    if (role == Qt::DisplayRole) return fromCp1252(s.grid.cell(s.points, s.mode, row, index.column()));
+    if (role == Qt::DisplayRole)
+        return fromCp1252(s.grid.cell(s.points, s.mode, row, index.column()));
     if (role == Qt::ToolTipRole) {
         // The grid's hint is the descriptor of the row under the mouse.
         const auto text = s.grid.cell(s.points, s.mode, row, PointGrid::descriptorColumn(s.mode));

@@ -6,8 +6,12 @@
 
 namespace zorvane::ui {
 
-inline QRgb toQRgb(Colour c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
-inline QColor toQColor(Colour c) { return QColor(toQRgb(c)); }
+inline QRgb toQRgb(Colour c) {
+    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+inline QColor toQColor(Colour c) {
+    return QColor(toQRgb(c));
+}
 inline Colour fromQColor(const QColor& c) {
     return static_cast<Colour>(c.red()) | static_cast<Colour>(c.green()) << 8 |
            static_cast<Colour>(c.blue()) << 16;

@@ -63,19 +63,22 @@ void showFilterNames(QFileDialog& dialog, const std::string& filter) {
     auto* list = dialog.findChild<QComboBox*>("fileTypeCombo");
     if (!list) return;
     const QStringList parts = QString::fromStdString(filter).split('|');
-    for (int i = 0; 2 * i < parts.size() && i < list->count(); ++i) list->setItemText(i, parts[2 * i]);
+    for (int i = 0; 2 * i < parts.size() && i < list->count(); ++i)
+        list->setItemText(i, parts[2 * i]);
 }
 
 QStringList runFileDialog(QWidget* parent, const FileDialogRequest& r, QFileDialog::AcceptMode mode,
                           QFileDialog::FileMode files) {
-    QFileDialog dialog(parent, QString::fromStdString(r.title), QString::fromStdString(r.initialFolder));
+    QFileDialog dialog(parent, QString::fromStdString(r.title),
+                       QString::fromStdString(r.initialFolder));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(files);
     // Qt's own dialog, so that the filter list shows the program's texts exactly.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList filters = qtNameFilters(r.filter);
     dialog.setNameFilters(filters);
-    if (r.filterIndex >= 1 && r.filterIndex <= filters.size()) dialog.selectNameFilter(filters[r.filterIndex - 1]);
+    if (r.filterIndex >= 1 && r.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[r.filterIndex - 1]);
     showFilterNames(dialog, r.filter);
     dialog.setDefaultSuffix(QString::fromStdString(r.defaultExtension));
     if (dialog.exec() != QDialog::Accepted) return {};

@@ -12,7 +12,7 @@ class ColourChooser;
 
 // Real dialogs for the Prompts seam.
 class QtPrompts : public Prompts {
-public:
+  public:
     explicit QtPrompts(QWidget* parent = nullptr);
     ~QtPrompts() override;
     void setParent(QWidget* parent) { parent_ = parent; }

@@ -2,7 +2,8 @@
 
 namespace zorvane::ui {
 
-QtSettingsStore::QtSettingsStore() : settings_(QSettings::NativeFormat, QSettings::UserScope, "Zorvane", "Zorvane10") {}
+QtSettingsStore::QtSettingsStore()
+    : settings_(QSettings::NativeFormat, QSettings::UserScope, "Zorvane", "Zorvane10") {}
 
 std::string QtSettingsStore::folder(const std::string& name) const {
     return settings_.value(QString::fromStdString(name)).toString().toStdString();

@@ -7,12 +7,12 @@ namespace zorvane::ui {
 
 // The remembered folders in the user's settings for "Zorvane10" (created on first write).
 class QtSettingsStore : public SettingsStore {
-public:
+  public:
     QtSettingsStore();
     std::string folder(const std::string& name) const override;
     void setFolder(const std::string& name, const std::string& path) override;
 
-private:
+  private:
     mutable QSettings settings_;
 };
 

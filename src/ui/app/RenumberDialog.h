@@ -9,19 +9,19 @@ namespace zorvane::ui {
 // " Points renumbering": numbers all points consecutively from the given start.
 class RenumberDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit RenumberDialog(QWidget* parent = nullptr);
     QLineEdit* startField() const { return start_; }
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void renumberRequested(std::int32_t start);
     void helpRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void normaliseStart();
     QLineEdit* start_;
 };

@@ -25,9 +25,18 @@ SavePromptDialog::SavePromptDialog(QWidget* parent) : QDialog(parent) {
     no->setObjectName("no");
     cancel->setObjectName("cancel");
     yes->setDefault(true);
-    connect(yes, &QPushButton::clicked, this, [this] { answer_ = SaveAnswer::Yes; accept(); });
-    connect(no, &QPushButton::clicked, this, [this] { answer_ = SaveAnswer::No; accept(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { answer_ = SaveAnswer::Cancel; reject(); });
+    connect(yes, &QPushButton::clicked, this, [this] {
+        answer_ = SaveAnswer::Yes;
+        accept();
+    });
+    connect(no, &QPushButton::clicked, this, [this] {
+        answer_ = SaveAnswer::No;
+        accept();
+    });
+    connect(cancel, &QPushButton::clicked, this, [this] {
+        answer_ = SaveAnswer::Cancel;
+        reject();
+    });
 
     auto* top = new QHBoxLayout;
     top->addWidget(icon);

@@ -8,11 +8,11 @@ namespace zorvane::ui {
 // "File has changed, do you want to save it ?" with Yes / No / Cancel. Closing it answers No.
 class SavePromptDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit SavePromptDialog(QWidget* parent = nullptr);
     SaveAnswer ask();
 
-private:
+  private:
     SaveAnswer answer_ = SaveAnswer::No;
 };
 

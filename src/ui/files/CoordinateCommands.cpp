@@ -64,7 +64,8 @@ std::string CoordinateCommands::readImportOptions() {
 // replaced by the defaults until "Ok" writes a good one.
 const ImportOptions& CoordinateCommands::importOptions() {
     if (!importOptionsLoaded_)
-        if (const std::string reset = readImportOptions(); !reset.empty()) ctx_.prompts.information(reset);
+        if (const std::string reset = readImportOptions(); !reset.empty())
+            ctx_.prompts.information(reset);
     return ctx_.importOptions;
 }
 

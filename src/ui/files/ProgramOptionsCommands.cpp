@@ -8,8 +8,8 @@
 
 namespace zorvane::ui {
 
-ProgramOptionsCommands::ProgramOptionsCommands(AppContext& context, CaseDocument& document, MainWindow& window,
-                                               std::function<void()> showHelp)
+ProgramOptionsCommands::ProgramOptionsCommands(AppContext& context, CaseDocument& document,
+                                               MainWindow& window, std::function<void()> showHelp)
     : QObject(&window), ctx_(context), doc_(document), window_(window) {
     dialog_ = new ProgramOptionsDialog(ctx_.options, ctx_.prompts, std::move(showHelp), &window_);
     // The defaults apply to the next new case; the grid is shown again from the table.
@@ -30,9 +30,13 @@ std::vector<std::string> ProgramOptionsCommands::loadAtStart() {
     return reset;
 }
 
-void ProgramOptionsCommands::showOptions() { dialog_->exec(); }
+void ProgramOptionsCommands::showOptions() {
+    dialog_->exec();
+}
 
-void ProgramOptionsCommands::takeAtQuit() { dialog_->takeInto(ctx_.options, true); }
+void ProgramOptionsCommands::takeAtQuit() {
+    dialog_->takeInto(ctx_.options, true);
+}
 
 void ProgramOptionsCommands::writeAtQuit() {
     try {

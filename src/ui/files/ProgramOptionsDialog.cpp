@@ -29,8 +29,8 @@ QComboBox* unitList(QWidget* parent, const char* name, int firstUnit) {
 
 } // namespace
 
-ProgramOptionsDialog::ProgramOptionsDialog(ProgramOptions& options, Prompts& prompts, std::function<void()> help,
-                                           QWidget* parent)
+ProgramOptionsDialog::ProgramOptionsDialog(ProgramOptions& options, Prompts& prompts,
+                                           std::function<void()> help, QWidget* parent)
     : QDialog(parent), options_(options), prompts_(prompts), help_(std::move(help)) {
     setObjectName("TForm9");
     setWindowTitle(" Program Options");
@@ -109,7 +109,8 @@ void ProgramOptionsDialog::showOptions(const ProgramOptions& o) {
     decimals_->setCurrentIndex(clampDecimals(o.defaultDecimals));
     const int unit = clampUnit(o.defaultUnit);
     const bool american = unit >= kDecimalFeet;
-    (american ? americanUnits_ : metricUnits_)->setCurrentIndex(american ? unit - kDecimalFeet : unit);
+    (american ? americanUnits_ : metricUnits_)
+        ->setCurrentIndex(american ? unit - kDecimalFeet : unit);
     (american ? american_ : metric_)->setChecked(true);
     firstNumber_->setText(QString::number(o.firstPointNumber));
     enableLists();
@@ -120,9 +121,11 @@ void ProgramOptionsDialog::enableLists() {
     americanUnits_->setEnabled(american_->isChecked());
 }
 
-std::optional<std::string> ProgramOptionsDialog::takeInto(ProgramOptions& o, bool pastABadNumber) const {
+std::optional<std::string> ProgramOptionsDialog::takeInto(ProgramOptions& o,
+                                                          bool pastABadNumber) const {
     const bool american = american_->isChecked();
-    o.defaultUnit = unitFromChoice(american, (american ? americanUnits_ : metricUnits_)->currentIndex());
+    o.defaultUnit =
+        unitFromChoice(american, (american ? americanUnits_ : metricUnits_)->currentIndex());
     const std::string first = toCp1252(firstNumber_->text());
     std::optional<std::string> error;
     if (const auto number = parseInteger(first))

@@ -30,7 +30,9 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent* e) {
     window_->mouseMoved(at.x(), at.y());
 }
 
-void DrawingSurface::mouseReleaseEvent(QMouseEvent* e) { window_->mouseReleased(e->button()); }
+void DrawingSurface::mouseReleaseEvent(QMouseEvent* e) {
+    window_->mouseReleased(e->button());
+}
 
 void DrawingSurface::wheelEvent(QWheelEvent* e) {
     e->ignore(); // the window zooms for every wheel step over it

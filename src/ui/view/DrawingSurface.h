@@ -9,17 +9,17 @@ class DrawingWindow;
 // dessin: shows the plan image and hands mouse events to its window.
 class DrawingSurface : public QWidget {
     Q_OBJECT
-public:
+  public:
     DrawingSurface(DrawingWindow* window, const QImage& image, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
-private:
+  private:
     DrawingWindow* window_;
     const QImage& image_;
 };

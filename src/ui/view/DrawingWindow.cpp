@@ -54,8 +54,8 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
 
     zoom_ = addToolBar("Zoom");
     zoom_->setObjectName("ToolBar3");
-    connect(addButton(zoom_, "zoommoins", QString::fromUtf8("\u2212"), "Zoom -", true), &QToolButton::clicked, this,
-            ctx_.guarded([this] { zoomOutCommand(); }));
+    connect(addButton(zoom_, "zoommoins", QString::fromUtf8("\u2212"), "Zoom -", true),
+            &QToolButton::clicked, this, ctx_.guarded([this] { zoomOutCommand(); }));
     connect(addButton(zoom_, "zoomplus", "+", "Zoom +", true), &QToolButton::clicked, this,
             ctx_.guarded([this] { zoomInCommand(); }));
     connect(addButton(zoom_, "bzc", "All", "Zoom All", true), &QToolButton::clicked, this,
@@ -75,9 +75,11 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
 
     entities_ = addToolBar("Entities");
     entities_->setObjectName("ToolBar1");
-    addToggle(entities_, "showpoints", QString::fromUtf8("\u2022"), "Show Points", doc_.view().toggles.showPoints);
+    addToggle(entities_, "showpoints", QString::fromUtf8("\u2022"), "Show Points",
+              doc_.view().toggles.showPoints);
     addToggle(entities_, "shownum", "12", "Show Numbers", doc_.view().toggles.showNumbers);
-    addToggle(entities_, "showdesc", "Abc", "Show Descriptions", doc_.view().toggles.showDescriptions);
+    addToggle(entities_, "showdesc", "Abc", "Show Descriptions",
+              doc_.view().toggles.showDescriptions);
     addToggle(entities_, "onlym", "M", "Only marked points", doc_.view().toggles.onlyMarked);
     addToggle(entities_, "showpl", "/\\", "Show Polylines", doc_.view().toggles.showPolylines);
     entities_->addWidget(new QLabel("Text Height: ", entities_));
@@ -100,12 +102,13 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
 
     polylines_ = addToolBar("Entities");
     polylines_->setObjectName("ToolBar4");
-    connect(addButton(polylines_, "showpol", "Pl", "Polyline and Arc manager", true), &QToolButton::clicked, this,
-            &DrawingWindow::polylinesRequested);
+    connect(addButton(polylines_, "showpol", "Pl", "Polyline and Arc manager", true),
+            &QToolButton::clicked, this, &DrawingWindow::polylinesRequested);
 
     controlBarMenu_ = new QMenu(this);
     controlBarMenu_->setObjectName("PopupMenu1");
-    for (auto [text, bar] : {std::pair{"Standard", standard_}, std::pair{"Zoom", zoom_}, std::pair{"Entities", entities_}}) {
+    for (auto [text, bar] : {std::pair{"Standard", standard_}, std::pair{"Zoom", zoom_},
+                             std::pair{"Entities", entities_}}) {
         QAction* a = controlBarMenu_->addAction(text);
         a->setCheckable(true);
         connect(a, &QAction::triggered, this, [this, bar = bar](bool on) { bar->setVisible(on); });
@@ -140,7 +143,9 @@ DrawingWindow::DrawingWindow(const AppContext& context, CaseDocument& doc, QWidg
     observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
 }
 
-DrawingWindow::~DrawingWindow() { doc_.forget(observer_); }
+DrawingWindow::~DrawingWindow() {
+    doc_.forget(observer_);
+}
 
 void DrawingWindow::buildStandardBar() {
     standard_ = addToolBar("Standard");
@@ -171,8 +176,8 @@ void DrawingWindow::caseChanged(unsigned changes) {
     if (changes & kPictureChanges) redraw();
 }
 
-QToolButton* DrawingWindow::addButton(QToolBar* bar, const char* name, const QString& text, const QString& hint,
-                                      bool enabled) {
+QToolButton* DrawingWindow::addButton(QToolBar* bar, const char* name, const QString& text,
+                                      const QString& hint, bool enabled) {
     auto* b = new QToolButton(bar);
     b->setObjectName(name);
     b->setText(text);
@@ -187,8 +192,8 @@ QToolButton* DrawingWindow::addButton(QToolBar* bar, const char* name, const QSt
     return b;
 }
 
-QToolButton* DrawingWindow::addToggle(QToolBar* bar, const char* name, const QString& text, const QString& hint,
-                                      bool down) {
+QToolButton* DrawingWindow::addToggle(QToolBar* bar, const char* name, const QString& text,
+                                      const QString& hint, bool down) {
     QToolButton* b = addButton(bar, name, text, hint, true);
     b->setCheckable(true);
     b->setChecked(down);
@@ -196,11 +201,17 @@ QToolButton* DrawingWindow::addToggle(QToolBar* bar, const char* name, const QSt
     return b;
 }
 
-QToolButton* DrawingWindow::button(const char* name) const { return findChild<QToolButton*>(name); }
+QToolButton* DrawingWindow::button(const char* name) const {
+    return findChild<QToolButton*>(name);
+}
 
-QToolBar* DrawingWindow::toolBar(const char* name) const { return findChild<QToolBar*>(name); }
+QToolBar* DrawingWindow::toolBar(const char* name) const {
+    return findChild<QToolBar*>(name);
+}
 
-QString DrawingWindow::statusText(int panel) const { return status_[panel]->text(); }
+QString DrawingWindow::statusText(int panel) const {
+    return status_[panel]->text();
+}
 
 void DrawingWindow::readToggles() {
     DisplayToggles t;
@@ -241,8 +252,8 @@ bool DrawingWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void DrawingWindow::showToggles(const DisplayToggles& t) {
     const std::pair<const char*, bool> buttons[] = {
-        {"showpoints", t.showPoints},   {"shownum", t.showNumbers},      {"showdesc", t.showDescriptions},
-        {"onlym", t.onlyMarked},        {"showpl", t.showPolylines},     {"shnord", t.showNorthArrow}};
+        {"showpoints", t.showPoints}, {"shownum", t.showNumbers},  {"showdesc", t.showDescriptions},
+        {"onlym", t.onlyMarked},      {"showpl", t.showPolylines}, {"shnord", t.showNorthArrow}};
     for (const auto& [name, down] : buttons) {
         const QSignalBlocker block(button(name));
         button(name)->setChecked(down);
@@ -325,10 +336,13 @@ void DrawingWindow::redraw() {
     surface_->update();
     // Texts from the case are cp1252; the boxes show UTF-8.
     if (!result.conversionError.empty()) ctx_.prompts.error(cp1252ToUtf8(result.conversionError));
-    if (!result.brokenDefinitions.empty()) ctx_.prompts.error(cp1252ToUtf8(result.brokenDefinitions));
+    if (!result.brokenDefinitions.empty())
+        ctx_.prompts.error(cp1252ToUtf8(result.brokenDefinitions));
 }
 
-void DrawingWindow::zoomAllCommand() { doc_.zoomAll(); }
+void DrawingWindow::zoomAllCommand() {
+    doc_.zoomAll();
+}
 
 void DrawingWindow::zoomInCommand() {
     const PixelPos c = doc_.view().zoomCentre;

@@ -22,7 +22,7 @@ class PictureCommands;
 
 class DrawingWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     DrawingWindow(const AppContext& context, CaseDocument& doc, QWidget* parent = nullptr);
     ~DrawingWindow() override;
 
@@ -65,7 +65,7 @@ public:
     void imagesRequested();
     void labelHeightChanged(int height);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
@@ -74,8 +74,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QToolButton* addButton(QToolBar* bar, const char* name, const QString& text, const QString& hint, bool enabled);
-    QToolButton* addToggle(QToolBar* bar, const char* name, const QString& text, const QString& hint, bool down);
+    QToolButton* addButton(QToolBar* bar, const char* name, const QString& text,
+                           const QString& hint, bool enabled);
+    QToolButton* addToggle(QToolBar* bar, const char* name, const QString& text,
+                           const QString& hint, bool down);
     void applyTextHeight();
     void readToggles();
     void layoutSurface();

@@ -94,7 +94,9 @@ PolylinesWindow::PolylinesWindow(const AppContext& context, CaseDocument& doc, Q
     observer_ = doc_.observe([this](unsigned changes) { caseChanged(changes); });
 }
 
-PolylinesWindow::~PolylinesWindow() { doc_.forget(observer_); }
+PolylinesWindow::~PolylinesWindow() {
+    doc_.forget(observer_);
+}
 
 void PolylinesWindow::caseChanged(unsigned changes) {
     if (commanding_) return;
@@ -107,8 +109,10 @@ void PolylinesWindow::caseChanged(unsigned changes) {
 }
 
 void PolylinesWindow::loadFields(const PolylineFields& f) {
-    colour_->setCurrentIndex(f.colourIndex >= 0 && f.colourIndex < colour_->count() ? f.colourIndex : -1);
-    width_->setCurrentIndex(f.widthIndex >= 0 && f.widthIndex < width_->count() ? f.widthIndex : -1);
+    colour_->setCurrentIndex(f.colourIndex >= 0 && f.colourIndex < colour_->count() ? f.colourIndex
+                                                                                    : -1);
+    width_->setCurrentIndex(f.widthIndex >= 0 && f.widthIndex < width_->count() ? f.widthIndex
+                                                                                : -1);
     description_->setText(fromCp1252(f.description));
     points_->setText(fromCp1252(f.pointsText));
 }
@@ -117,7 +121,8 @@ PolylineFields PolylinesWindow::readFields() const {
     PolylineFields f;
     f.name = toCp1252(name_->currentText());
     f.description = toCp1252(description_->text());
-    f.colourIndex = colour_->currentIndex() < 0 ? kDefaultPolylineColourIndex : colour_->currentIndex();
+    f.colourIndex =
+        colour_->currentIndex() < 0 ? kDefaultPolylineColourIndex : colour_->currentIndex();
     f.widthIndex = std::max(0, width_->currentIndex());
     f.pointsText = toCp1252(points_->text());
     return f;
@@ -177,7 +182,8 @@ void PolylinesWindow::refillNames() {
         name_->setCurrentIndex(doc_.state().polylines.empty() ? -1 : 0);
         if (doc_.state().polylines.empty()) name_->setEditText(QString());
     }
-    loadFields(polylineFields(doc_.state().polylines.empty() ? nullptr : &doc_.state().polylines[0]));
+    loadFields(
+        polylineFields(doc_.state().polylines.empty() ? nullptr : &doc_.state().polylines[0]));
     loading_ = false;
 }
 
@@ -193,7 +199,8 @@ void PolylinesWindow::reloadCurrent() {
 bool PolylinesWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() == Qt::ControlModifier && (key->key() == Qt::Key_Z || key->key() == Qt::Key_Y)) {
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_Z || key->key() == Qt::Key_Y)) {
             // The main window's Undo and Redo, not the fields' own.
             if (event->type() == QEvent::ShortcutOverride) {
                 event->accept();

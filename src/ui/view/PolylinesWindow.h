@@ -14,7 +14,7 @@ namespace zorvane::ui {
 
 class PolylinesWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     PolylinesWindow(const AppContext& context, CaseDocument& doc, QWidget* parent = nullptr);
     ~PolylinesWindow() override;
 
@@ -31,14 +31,14 @@ public:
     // After the table changed under the current entry (renumbering).
     void reloadCurrent();
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void undoRequested();
     void redoRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void nameChanged(const QString& text);
     void loadFields(const PolylineFields& f);
     PolylineFields readFields() const;

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -59,7 +58,8 @@ class RecordingCanvas : public Canvas {
     int textHeight() override {
         // Stored heights may be any 32-bit value, the smallest one included.
         return font.height > 0 ? font.height
-                               : static_cast<int>(std::min<std::int64_t>(2 - std::int64_t{font.height}, INT_MAX));
+                               : static_cast<int>(std::min<std::int64_t>(
+                                     2 - std::int64_t{font.height}, INT_MAX));
     }
 
     CanvasFont font;

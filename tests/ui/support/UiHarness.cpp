@@ -15,7 +15,10 @@ std::filesystem::path testHome() {
 } // namespace
 
 UiHarness::UiHarness(ProgramOptions options)
-    : context{prompts, settings, testHome(), options,
+    : context{prompts,
+              settings,
+              testHome(),
+              options,
               [this](const QUrl& url) {
                   opened.push_back(url);
                   return openerWorks;
