@@ -1,7 +1,7 @@
 #include "ui/app/CaseCommands.h"
 
 #include "files/CaseFile.h"
-#include "files/CoordinateFileDialog.h"
+#include "files/FileDialogFilters.h"
 #include "ui/app/MainWindow.h"
 
 #include <QAction>
@@ -70,7 +70,7 @@ FileDialogRequest CaseCommands::caseFileDialog(const char* title, bool saving) c
     r.title = title;
     r.filter = kCaseFileFilter;
     if (saving) r.filter += kSaveDialogExtraEntry;
-    r.filterIndex = 5;
+    r.filterIndex = kCaseFileFilterEntry;
     r.defaultExtension = "zvr";
     r.initialFolder = caseFolder_.toStdString();
     return r;

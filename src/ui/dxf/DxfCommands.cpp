@@ -3,7 +3,7 @@
 #include "dxf/DxfExport.h"
 #include "dxf/DxfWriteError.h"
 #include "files/DxfOptionsFile.h"
-#include "files/SaveDialogFilter.h"
+#include "files/FileDialogFilters.h"
 #include "ui/app/BusyCursor.h"
 #include "ui/app/MainWindow.h"
 #include "ui/dxf/DxfOptionsWindow.h"
@@ -74,7 +74,7 @@ void DxfCommands::showOptions() {
 void DxfCommands::exportDrawing() {
     FileDialogRequest request;
     request.title = "Export to dxf";
-    request.filter = kSaveDialogFilter;
+    request.filter = std::string(kCaseFileFilter) + std::string(kSaveDialogExtraEntry);
     request.filterIndex = kDxfFilterEntry;
     request.defaultExtension = "dxf";
     request.initialFolder = folder_.toStdString();
