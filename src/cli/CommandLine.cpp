@@ -7,13 +7,13 @@
 namespace zorvane::cli {
 namespace {
 
-const OptionSpec* findOption(const CommandSpec& command, std::string_view name) {
+const OptionSyntax* findOption(const CommandSyntax& command, std::string_view name) {
     const auto it = std::find_if(command.options.begin(), command.options.end(),
-                                 [&](const OptionSpec& o) { return o.name == name; });
+                                 [&](const OptionSyntax& o) { return o.name == name; });
     return it == command.options.end() ? nullptr : &*it;
 }
 
-CliError usageOf(const CommandSpec& command, const std::string& problem) {
+CliError usageOf(const CommandSyntax& command, const std::string& problem) {
     return CliError::usage(problem + "\n" + usageLine(command) + "\nTry 'zorvane-cli " +
                            std::string(command.name) + " --help'.");
 }
@@ -27,7 +27,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
     if (!line.command_)
         throw CliError::usage("'" + args.front() +
                               "' is not a command.\nTry 'zorvane-cli --help'.");
-    const CommandSpec& command = *line.command_;
+    const CommandSyntax& command = *line.command_;
     bool optionsEnded = false;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -42,7 +42,7 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
         const std::size_t equals = a.find('=');
         const std::string name =
             a.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-        const OptionSpec* option = findOption(command, name);
+        const OptionSyntax* option = findOption(command, name);
         if (!option) throw usageOf(command, "unknown option '--" + name + "'.");
         std::string value;
         if (option->valueName.empty()) {

@@ -1,7 +1,7 @@
 #pragma once
-// One command line of zorvane-cli, read against its command's spec: "--name value",
+// One command line of zorvane-cli, read against its command's syntax: "--name value",
 // "--name=value" and flags, in any order among the arguments; "--" ends the options.
-#include "cli/CommandSpec.h"
+#include "cli/CommandSyntax.h"
 
 #include <map>
 #include <optional>
@@ -17,7 +17,7 @@ class CommandLine {
     // number of arguments (unless --help is given).
     static CommandLine parse(const std::vector<std::string>& args);
 
-    const CommandSpec& command() const { return *command_; }
+    const CommandSyntax& command() const { return *command_; }
     bool helpRequested() const { return has("help"); }
     const std::vector<std::string>& arguments() const { return arguments_; }
     const std::string& argument(std::size_t i) const { return arguments_.at(i); }
@@ -25,7 +25,7 @@ class CommandLine {
     std::optional<std::string> value(std::string_view option) const;
 
   private:
-    const CommandSpec* command_ = nullptr;
+    const CommandSyntax* command_ = nullptr;
     std::vector<std::string> arguments_;
     std::map<std::string, std::string, std::less<>> options_;
 };

@@ -1,6 +1,6 @@
 // zorvane-cli run as a separate process on real files; every file it writes is compared with
 // what the core functions write for the same input, byte for byte.
-#include "cli/CommandSpec.h"
+#include "cli/CommandSyntax.h"
 
 #include "case/CaseDocument.h"
 #include "dxf/DxfExport.h"
@@ -183,7 +183,7 @@ TEST(CliUsage, CommandLinesThatCannotRunGiveStatusTwoAndWriteNothing) {
 
 TEST(CliUsage, EveryCommandDescribesItself) {
     Cli cli;
-    for (const cli::CommandSpec& c : cli::commandSpecs()) {
+    for (const cli::CommandSyntax& c : cli::commandSyntaxes()) {
         const std::string usage = "Usage: zorvane-cli " + std::string(c.name) + " ";
         for (const std::vector<std::string>& args :
              {std::vector<std::string>{std::string(c.name), "--help"},
@@ -196,7 +196,7 @@ TEST(CliUsage, EveryCommandDescribesItself) {
     }
     const Result all = cli.run({"--help"});
     EXPECT_EQ(all.status, 0);
-    for (const cli::CommandSpec& c : cli::commandSpecs())
+    for (const cli::CommandSyntax& c : cli::commandSyntaxes())
         EXPECT_NE(all.out.find("  " + std::string(c.name) + " "), std::string::npos) << c.name;
 }
 

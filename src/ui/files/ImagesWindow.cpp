@@ -69,7 +69,7 @@ void ImagesWindow::buildButtons() {
         QString text;
         QIcon icon;
         QString hint;
-    } specs[] = {
+    } kinds[] = {
         {"SpeedButton1", "Add", {}, "Add Images"},
         {"SpeedButton2", {}, icon(QStyle::SP_MediaSkipBackward), "First image"},
         {"SpeedButton3", {}, icon(QStyle::SP_MediaSeekBackward), "Previous image"},
@@ -77,7 +77,7 @@ void ImagesWindow::buildButtons() {
         {"SpeedButton5", {}, icon(QStyle::SP_MediaSkipForward), "Last image"},
         {"SpeedButton6", "Del", {}, "Delete current Image"},
     };
-    for (const auto& s : specs) {
+    for (const auto& s : kinds) {
         QToolButton* b = addButton(s.name, s.text, s.hint);
         if (!s.icon.isNull()) b->setIcon(s.icon);
         b->installEventFilter(this);

@@ -1,15 +1,15 @@
-#include "cli/CommandSpec.h"
+#include "cli/CommandSyntax.h"
 
 #include <algorithm>
 
 namespace zorvane::cli {
 namespace {
 
-const OptionSpec kHelp{"help", "", "Shows this help."};
-const OptionSpec kProgramOptions{"program-options", "progop.ini",
-                                 "Program options file to use instead of the program's own."};
+const OptionSyntax kHelp{"help", "", "Shows this help."};
+const OptionSyntax kProgramOptions{"program-options", "progop.ini",
+                                   "Program options file to use instead of the program's own."};
 
-std::vector<CommandSpec> makeSpecs() {
+std::vector<CommandSyntax> makeCommands() {
     return {
         {"info",
          "CASE.zvr",
@@ -73,27 +73,27 @@ std::vector<CommandSpec> makeSpecs() {
 
 } // namespace
 
-const std::vector<CommandSpec>& commandSpecs() {
-    static const std::vector<CommandSpec> specs = makeSpecs();
-    return specs;
+const std::vector<CommandSyntax>& commandSyntaxes() {
+    static const std::vector<CommandSyntax> commands = makeCommands();
+    return commands;
 }
 
-const CommandSpec* findCommand(std::string_view name) {
-    const auto& specs = commandSpecs();
-    const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [&](const CommandSpec& c) { return c.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const CommandSyntax* findCommand(std::string_view name) {
+    const auto& commands = commandSyntaxes();
+    const auto it = std::find_if(commands.begin(), commands.end(),
+                                 [&](const CommandSyntax& c) { return c.name == name; });
+    return it == commands.end() ? nullptr : &*it;
 }
 
-std::string usageLine(const CommandSpec& command) {
+std::string usageLine(const CommandSyntax& command) {
     return "Usage: zorvane-cli " + std::string(command.name) + " " +
            std::string(command.arguments) + " [options]";
 }
 
-std::string commandHelp(const CommandSpec& command) {
+std::string commandHelp(const CommandSyntax& command) {
     std::string text =
         usageLine(command) + "\n\n" + std::string(command.description) + "\nOptions:\n";
-    for (const OptionSpec& o : command.options) {
+    for (const OptionSyntax& o : command.options) {
         std::string left = "  --" + std::string(o.name);
         if (!o.valueName.empty()) left += " " + std::string(o.valueName);
         left.resize(std::max<std::size_t>(left.size() + 2, 30), ' ');
@@ -106,7 +106,7 @@ std::string programHelp() {
     std::string text = "Usage: zorvane-cli COMMAND ARGUMENTS [options]\n\n"
                        "Zorvane's case files, drawings and exhibits without a window.\n\n"
                        "Commands:\n";
-    for (const CommandSpec& c : commandSpecs()) {
+    for (const CommandSyntax& c : commandSyntaxes()) {
         std::string left = "  " + std::string(c.name);
         left.resize(18, ' ');
         text += left + std::string(c.summary) + "\n";
