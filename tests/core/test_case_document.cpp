@@ -111,6 +111,9 @@ TEST(ChunkedTable, EditsCopyOnlyWhatTheyChangeAndIndexesFollowErasures) {
               (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     for (std::size_t i = t.size(); i-- > 0;)
         EXPECT_EQ(t[i], (std::vector<int>{1, 2, 3, 50, 6, 7})[i]);
+    // The chunk remembered from the last lookup must never answer for another one.
+    for (std::size_t i : {5u, 0u, 4u, 3u, 1u, 5u, 2u, 4u, 0u, 3u})
+        EXPECT_EQ(t[i], (std::vector<int>{1, 2, 3, 50, 6, 7})[i]) << i;
     t.resize(8);
     EXPECT_EQ(t[7], 0);
     t.forEachMutable([](int& v) { v += 1; });

@@ -73,8 +73,8 @@ template <class T, std::size_t ChunkSize, class Summary = NoSummary> class Chunk
     std::size_t size() const { return size_; }
     bool empty() const { return size_ == 0; }
 
-    // Sequential access through the index is as cheap as an iterator: the chunk found last is
-    // tried first.
+    // Sequential access through the index, forwards or backwards, is as cheap as an iterator:
+    // the chunk found last and its neighbours are tried first.
     const T& operator[](std::size_t i) const {
         const std::size_t k = chunkOf(i);
         return chunks_[k]->items[i - starts_[k]];
@@ -169,6 +169,10 @@ template <class T, std::size_t ChunkSize, class Summary = NoSummary> class Chunk
         if (hint_ + 1 < chunks_.size() && i >= starts_[hint_ + 1] &&
             i - starts_[hint_ + 1] < chunks_[hint_ + 1]->items.size())
             return ++hint_;
+        // Walks from the last record back to the first meet the chunk before.
+        if (hint_ > 0 && hint_ - 1 < chunks_.size() && i >= starts_[hint_ - 1] &&
+            i - starts_[hint_ - 1] < chunks_[hint_ - 1]->items.size())
+            return --hint_;
         hint_ = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), i) -
                                          starts_.begin()) -
                 1;
