@@ -21,65 +21,83 @@ struct Damage {
     std::string what;
 };
 
-bool readFlag(ByteReader& in, const char* name) {
-    const std::uint8_t v = in.byte();
-    if (v > 1) throw Damage{std::string("the flag \"") + name + "\" is neither 0 nor 1"};
-    return v == 1;
+// The layout of qkrdxfop.ini, offsets in the comments. Fields carry the names the reader
+// gives in its refusals; colours and heights are their own kinds, as only some values of
+// them are ones an options window writes.
+template <class Io, class R> void dxfOptionsFields(Io& io, R& o) {
+    io.flag(o.exportPoints, "Export Point");                    // 0
+    io.text(o.pointLayer, "point layer name");                  // 1
+    io.reserved(3);                                             // 33
+    io.colour(o.pointColour, "point layer colour");             // 36
+    io.flag(o.points3D, "In 3D");                               // 40
+    io.text(o.pointColourName, "point colour name");            // 41
+    io.flag(o.exportNumbers, "Export Number");                  // 52
+    io.text(o.numberLayer, "number layer name");                // 53
+    io.reserved(3);                                             // 85
+    io.colour(o.numberColour, "number layer colour");           // 88
+    io.reserved(4);                                             // 92
+    io.height(o.numberHeight, "number text height");            // 96
+    io.text(o.numberColourName, "number colour name");          // 104
+    io.flag(o.exportDescriptors, "Export Description");         // 115
+    io.text(o.descriptorLayer, "description layer name");       // 116
+    io.colour(o.descriptorColour, "description layer colour");  // 148
+    io.height(o.descriptorHeight, "description text height");   // 152
+    io.text(o.descriptorColourName, "description colour name"); // 160
+    io.flag(o.exportPolylines, "Export Polyline");              // 171
+    io.text(o.polylineLayer, "polyline layer name");            // 172
+    io.colour(o.polylineColour, "polyline layer colour");       // 204
+    io.flag(o.polylines3D, "In 3D");                            // 208
+    io.text(o.polylineColourName, "polyline colour name");      // 209
+    io.reserved(4);                                             // 220
 }
 
-template <std::size_t N> ShortString<N> readText(ByteReader& in, const char* name) {
-    const auto field = in.bytes(1 + N);
-    if (field[0] > N)
-        throw Damage{std::string("the ") + name + " is longer than " + std::to_string(N) +
-                     " characters"};
-    return ShortString<N>(
-        std::string_view(reinterpret_cast<const char*>(field.data() + 1), field[0]));
-}
+class Writer {
+  public:
+    explicit Writer(ByteWriter& out) : out_(out) {}
+    void flag(bool v, const char*) { out_.flag(v); }
+    template <std::size_t N> void text(const ShortString<N>& s, const char*) {
+        out_.shortString(s);
+    }
+    void colour(std::int32_t v, const char*) { out_.i32(v); }
+    void height(double v, const char*) { out_.f64(v); }
+    void reserved(std::size_t n) { out_.zeros(n); }
 
-std::int32_t readColour(ByteReader& in, const char* name) {
-    const std::int32_t v = in.i32();
-    if (v < 1 || v > 255)
-        throw Damage{std::string("the ") + name + " is not a colour from 1 to 255"};
-    return v;
-}
+  private:
+    ByteWriter& out_;
+};
 
-double readHeight(ByteReader& in, const char* name) {
-    const double v = in.f64();
-    if (!std::isfinite(v)) throw Damage{std::string("the ") + name + " is not a number"};
-    return v;
-}
+// Takes only what an options window writes: a flag of 0 or 1, a text within its field, a
+// colour from 1 to 255, a height that is a number.
+class CheckingReader {
+  public:
+    explicit CheckingReader(ByteReader& in) : in_(in) {}
+    void flag(bool& v, const char* name) {
+        const std::uint8_t b = in_.byte();
+        if (b > 1) throw Damage{std::string("the flag \"") + name + "\" is neither 0 nor 1"};
+        v = b == 1;
+    }
+    template <std::size_t N> void text(ShortString<N>& s, const char* name) {
+        const auto field = in_.bytes(1 + N);
+        if (field[0] > N)
+            throw Damage{std::string("the ") + name + " is longer than " + std::to_string(N) +
+                         " characters"};
+        s = ShortString<N>(
+            std::string_view(reinterpret_cast<const char*>(field.data() + 1), field[0]));
+    }
+    void colour(std::int32_t& v, const char* name) {
+        v = in_.i32();
+        if (v < 1 || v > 255)
+            throw Damage{std::string("the ") + name + " is not a colour from 1 to 255"};
+    }
+    void height(double& v, const char* name) {
+        v = in_.f64();
+        if (!std::isfinite(v)) throw Damage{std::string("the ") + name + " is not a number"};
+    }
+    void reserved(std::size_t n) { in_.skip(n); }
 
-DxfExportOptions readRecord(ByteReader& in) {
-    DxfExportOptions o;
-    o.exportPoints = readFlag(in, "Export Point");
-    o.pointLayer = readText<31>(in, "point layer name");
-    in.skip(3);
-    o.pointColour = readColour(in, "point layer colour");
-    o.points3D = readFlag(in, "In 3D");
-    o.pointColourName = readText<10>(in, "point colour name");
-
-    o.exportNumbers = readFlag(in, "Export Number");
-    o.numberLayer = readText<31>(in, "number layer name");
-    in.skip(3);
-    o.numberColour = readColour(in, "number layer colour");
-    in.skip(4);
-    o.numberHeight = readHeight(in, "number text height");
-    o.numberColourName = readText<10>(in, "number colour name");
-
-    o.exportDescriptors = readFlag(in, "Export Description");
-    o.descriptorLayer = readText<31>(in, "description layer name");
-    o.descriptorColour = readColour(in, "description layer colour");
-    o.descriptorHeight = readHeight(in, "description text height");
-    o.descriptorColourName = readText<10>(in, "description colour name");
-
-    o.exportPolylines = readFlag(in, "Export Polyline");
-    o.polylineLayer = readText<31>(in, "polyline layer name");
-    o.polylineColour = readColour(in, "polyline layer colour");
-    o.polylines3D = readFlag(in, "In 3D");
-    o.polylineColourName = readText<10>(in, "polyline colour name");
-    in.skip(4);
-    return o;
-}
+  private:
+    ByteReader& in_;
+};
 
 } // namespace
 
@@ -90,33 +108,8 @@ std::filesystem::path dxfOptionsPath(const std::filesystem::path& programFolder)
 std::array<std::uint8_t, kDxfOptionsFileSize> serialiseDxfOptions(const DxfExportOptions& o) {
     std::array<std::uint8_t, kDxfOptionsFileSize> bytes{};
     ByteWriter out(bytes);
-    out.flag(o.exportPoints);
-    out.shortString(o.pointLayer);
-    out.zeros(3);
-    out.i32(o.pointColour);
-    out.flag(o.points3D);
-    out.shortString(o.pointColourName);
-
-    out.flag(o.exportNumbers);
-    out.shortString(o.numberLayer);
-    out.zeros(3);
-    out.i32(o.numberColour);
-    out.zeros(4);
-    out.f64(o.numberHeight);
-    out.shortString(o.numberColourName);
-
-    out.flag(o.exportDescriptors);
-    out.shortString(o.descriptorLayer);
-    out.i32(o.descriptorColour);
-    out.f64(o.descriptorHeight);
-    out.shortString(o.descriptorColourName);
-
-    out.flag(o.exportPolylines);
-    out.shortString(o.polylineLayer);
-    out.i32(o.polylineColour);
-    out.flag(o.polylines3D);
-    out.shortString(o.polylineColourName);
-    out.zeros(4);
+    Writer w(out);
+    dxfOptionsFields(w, o);
     if (out.remaining() != 0) throw std::logic_error("the DXF options record was not filled");
     return bytes;
 }
@@ -131,7 +124,10 @@ std::optional<DxfExportOptions> parseDxfOptions(std::span<const std::uint8_t> by
     }
     try {
         ByteReader in(bytes.first(kDxfOptionsFileSize));
-        return readRecord(in);
+        CheckingReader r(in);
+        DxfExportOptions o;
+        dxfOptionsFields(r, o);
+        return o;
     } catch (const Damage& d) {
         if (problem) *problem = d.what;
         return std::nullopt;
