@@ -3,7 +3,7 @@
 #include "files/FileRead.h"
 #include "files/ImportNumbering.h"
 #include "files/ImportText.h"
-#include "model/DescriptorList.h"
+#include "files/ImportedCaseBuilder.h"
 #include "text/IntegerText.h"
 #include "units/LengthFormatter.h"
 
@@ -127,10 +127,9 @@ template <std::size_t N> class LineImporter {
     LineImporter(const ImportFormat<N>& format, CaseMode kind, std::int32_t lastPointNumber,
                  char decimalSeparator, std::size_t expectedPoints)
         : separator_(format.separator.view()),
-          numberSeparator_(numberSeparator(separator_, decimalSeparator)) {
-        result_.points.reserve(expectedPoints);
-        result_.mode = kind;
-        result_.lastPointNumber = lastPointNumber;
+          numberSeparator_(numberSeparator(separator_, decimalSeparator)),
+          lastPointNumber_(lastPointNumber), case_(kind) {
+        case_.reserve(expectedPoints);
         // Without a Number column the points are numbered 1, 2, 3 ... whatever the options say.
         renumber_ = format.renumber || format.fields[kNumber].column == 0;
         counter_ = format.fields[kNumber].column == 0 ? 1 : format.renumberFrom;
@@ -150,10 +149,9 @@ template <std::size_t N> class LineImporter {
     }
 
     ImportedCase finish() {
-        result_.descriptors = descriptors_.take();
-        result_.rejectedLines = errors_.rejectedLines();
-        result_.errors = errors_.take();
-        return std::move(result_);
+        ImportedCase c = case_.finish();
+        c.lastPointNumber = lastPointNumber_;
+        return c;
     }
 
   private:
@@ -180,23 +178,18 @@ template <std::size_t N> class LineImporter {
             values[v] = *d;
         }
         const auto n32 = static_cast<std::int32_t>(number);
-        if (!numbers_.insert(n32, result_.points)) return false;
-        if (result_.points.size() >= kMaxImportedPoints)
-            throw CoordinateFileError("The file holds more points than a case can hold (" +
-                                      std::to_string(kMaxImportedPoints) + ").");
+        if (!numbers_.insert(n32, case_.points())) return false;
         const auto textOf = [&](std::size_t i) {
             return text[i] == kEmptyMarker ? std::string_view() : text[i];
         };
-        result_.points.push_back({n32, values[0], values[1], values[2],
-                                  ShortString<10>(textOf(kCode)),
-                                  ShortString<50>(textOf(kDescriptor)), 0, values[3], values[4]});
-        descriptors_.add(result_.points.back().descriptor.view());
-        if (n32 > result_.lastPointNumber) result_.lastPointNumber = n32;
+        case_.add({n32, values[0], values[1], values[2], ShortString<10>(textOf(kCode)),
+                   ShortString<50>(textOf(kDescriptor)), 0, values[3], values[4]});
+        if (n32 > lastPointNumber_) lastPointNumber_ = n32;
         ++counter_;
         return true;
     }
 
-    void reject(std::size_t lineNumber, std::string_view line) { errors_.add(lineNumber, line); }
+    void reject(std::size_t lineNumber, std::string_view line) { case_.reject(lineNumber, line); }
 
     std::string_view separator_;
     char numberSeparator_;
@@ -207,9 +200,8 @@ template <std::size_t N> class LineImporter {
     std::int32_t lastColumn_ = 0;
     PickedFields<N> picked_;
     NumberGuard numbers_;
-    DescriptorListBuilder descriptors_;
-    ImportErrorList errors_;
-    ImportedCase result_;
+    std::int32_t lastPointNumber_;
+    ImportedCaseBuilder case_;
 };
 
 // An upper bound of the points a text can give, to allocate the table once: a line shorter

@@ -3,7 +3,7 @@
 #include "files/GsiStations.h"
 #include "files/ImportNumbering.h"
 #include "files/ImportText.h"
-#include "model/DescriptorList.h"
+#include "files/ImportedCaseBuilder.h"
 #include "model/UnitSettings.h"
 
 #include <algorithm>
@@ -82,12 +82,10 @@ std::optional<GsiSurvey> survey(const ImportText& text, int unit, ProgressMeter&
 class GsiCaseBuilder {
   public:
     GsiCaseBuilder(CaseMode mode, std::int32_t lastPointNumber)
-        : mode_(mode), numbering_(lastPointNumber) {
-        result_.mode = mode;
-    }
+        : mode_(mode), numbering_(lastPointNumber), case_(mode) {}
 
     void block(std::string_view line, std::size_t number, const std::optional<GsiBlock>& block) {
-        if (!block) return errors_.add(number, line);
+        if (!block) return case_.reject(number, line);
         stations_.apply(*block);
         if (!block->hasTargetWords()) return keepCode(*block);
         const bool observation = isObservation(*block);
@@ -95,17 +93,15 @@ class GsiCaseBuilder {
         const auto values = valuesOf(*block, observation);
         if (!values) {
             pendingCode_ = pendingInformation_ = {};
-            return errors_.add(number, line);
+            return case_.reject(number, line);
         }
         add(*block, *values);
     }
 
     ImportedCase finish() {
-        result_.lastPointNumber = numbering_.finish(result_.points);
-        result_.descriptors = descriptors_.take();
-        result_.rejectedLines = errors_.rejectedLines();
-        result_.errors = errors_.take();
-        return std::move(result_);
+        ImportedCase c = case_.finish();
+        c.lastPointNumber = numbering_.finish(c.points);
+        return c;
     }
 
   private:
@@ -135,9 +131,6 @@ class GsiCaseBuilder {
     }
 
     void add(const GsiBlock& b, const std::array<double, 3>& v) {
-        if (result_.points.size() >= kMaxImportedPoints)
-            throw CoordinateFileError("The file holds more points than a case can hold (" +
-                                      std::to_string(kMaxImportedPoints) + ").");
         PointRecord p;
         p.m1 = v[0], p.m2 = v[1], p.m3 = v[2];
         const std::string_view code = b.code.empty() ? pendingCode_ : b.code;
@@ -145,23 +138,20 @@ class GsiCaseBuilder {
         // A point coded but not described shows its code on the plan.
         p.descriptor = information.empty() ? code : information;
         p.code = code;
-        const std::size_t index = result_.points.size();
+        const std::size_t index = case_.points().size();
         if (b.pointId)
             numbering_.number(p, *b.pointId, index);
         else
             numbering_.numberLater(index);
-        result_.points.push_back(p);
-        descriptors_.add(p.descriptor.view());
+        case_.add(p);
         pendingCode_ = pendingInformation_ = {};
     }
 
     CaseMode mode_;
     GsiStations stations_;
     ImportNumbering numbering_;
-    DescriptorListBuilder descriptors_;
-    ImportErrorList errors_;
+    ImportedCaseBuilder case_;
     std::string pendingCode_, pendingInformation_;
-    ImportedCase result_;
 };
 
 } // namespace

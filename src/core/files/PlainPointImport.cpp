@@ -2,7 +2,7 @@
 
 #include "files/ImportNumbering.h"
 #include "files/ImportText.h"
-#include "model/DescriptorList.h"
+#include "files/ImportedCaseBuilder.h"
 #include "units/LengthFormatter.h"
 
 #include <algorithm>
@@ -76,9 +76,7 @@ bool hasDigit(std::string_view line) {
 class PlainCaseBuilder {
   public:
     PlainCaseBuilder(PlainPointOrder order, std::int32_t lastPointNumber)
-        : order_(order), numbering_(lastPointNumber) {
-        result_.mode = CaseMode::Xyz;
-    }
+        : order_(order), numbering_(lastPointNumber), case_(CaseMode::Xyz) {}
 
     void line(std::string_view raw, std::size_t number) {
         const std::string_view line = trimmed(raw);
@@ -87,40 +85,32 @@ class PlainCaseBuilder {
         seenLine_ = true;
         if (const auto p = readPlainPoint(line, order_)) return add(*p);
         if (first && !hasDigit(line)) return; // column titles
-        errors_.add(number, line);
+        case_.reject(number, line);
     }
 
     ImportedCase finish() {
-        result_.lastPointNumber = numbering_.finish(result_.points);
-        result_.descriptors = descriptors_.take();
-        result_.rejectedLines = errors_.rejectedLines();
-        result_.errors = errors_.take();
-        return std::move(result_);
+        ImportedCase c = case_.finish();
+        c.lastPointNumber = numbering_.finish(c.points);
+        return c;
     }
 
   private:
     void add(const PlainPoint& p) {
-        if (result_.points.size() >= kMaxImportedPoints)
-            throw CoordinateFileError("The file holds more points than a case can hold (" +
-                                      std::to_string(kMaxImportedPoints) + ").");
         PointRecord r;
         r.m1 = p.easting, r.m2 = p.northing, r.m3 = p.elevation;
         r.descriptor = p.description;
-        const std::size_t index = result_.points.size();
+        const std::size_t index = case_.points().size();
         if (p.id.empty())
             numbering_.numberLater(index);
         else
             numbering_.number(r, p.id, index);
-        result_.points.push_back(r);
-        descriptors_.add(r.descriptor.view());
+        case_.add(r);
     }
 
     PlainPointOrder order_;
     bool seenLine_ = false;
     ImportNumbering numbering_;
-    DescriptorListBuilder descriptors_;
-    ImportErrorList errors_;
-    ImportedCase result_;
+    ImportedCaseBuilder case_;
 };
 
 } // namespace
