@@ -8,11 +8,11 @@
 #include "files/ExportOptionsFile.h"
 #include "files/ImportOptionsFile.h"
 #include "files/ProgramOptionsFile.h"
+#include "ui/view/DecimalSeparator.h"
 #include "ui/view/ExhibitWriter.h"
 
 #include <QDate>
 #include <QDateTime>
-#include <QLocale>
 #include <QStandardPaths>
 #include <QTimeZone>
 
@@ -26,12 +26,6 @@ std::filesystem::path executableFolder() {
     std::error_code ec;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::current_path() : self.parent_path();
-}
-
-char localeSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
 }
 
 std::string todayOf(std::optional<std::time_t> epoch) {
@@ -59,7 +53,7 @@ CliEnvironment CliEnvironment::ofProcess(std::ostream& out, std::ostream& err) {
     // The same per-user folder as the program's: it sets these names too.
     const auto config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     return CliEnvironment(OptionFileLocations(folder, config.toStdString(), zorvaneHome()),
-                          localeSeparator(), todayOf(ui::sourceDateEpoch()), out, err);
+                          ui::localeDecimalSeparator(), todayOf(ui::sourceDateEpoch()), out, err);
 }
 
 void CliEnvironment::warn(std::string_view text) {

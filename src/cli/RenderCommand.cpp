@@ -11,6 +11,7 @@
 #include "ui/view/ExhibitWriter.h"
 #include "ui/view/QtCanvas.h"
 #include "view/ExhibitLayout.h"
+#include "view/PlanView.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -44,13 +45,6 @@ int surfaceSide(const CommandLine& line, const char* option, int fallback) {
         throw CliError::usage("--" + std::string(option) + " must be a whole number from 1 to " +
                               std::to_string(kMaxSurface) + ", not '" + *text + "'.");
     return *n;
-}
-
-// The toggles the drawing window starts with: remembered ones, or the window's own.
-DisplayToggles togglesAtStart(const ProgramOptions& o) {
-    if (!o.rememberWindows) return DisplayToggles{};
-    return {o.showPoints, o.showNumbers,   o.showDescriptions,
-            o.onlyMarked, o.showPolylines, o.showNorthArrow};
 }
 
 // Qt's painting needs an application object; no window is ever shown.

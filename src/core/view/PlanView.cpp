@@ -1,5 +1,7 @@
 #include "view/PlanView.h"
 
+#include "model/ProgramOptions.h"
+
 #include <charconv>
 
 namespace zorvane {
@@ -48,6 +50,12 @@ bool wheelNotification(PlanView& view) {
     const bool acts = view.wheelActs;
     view.wheelActs = !view.wheelActs;
     return acts;
+}
+
+DisplayToggles togglesAtStart(const ProgramOptions& o) {
+    if (!o.rememberWindows) return DisplayToggles{};
+    return {o.showPoints, o.showNumbers,   o.showDescriptions,
+            o.onlyMarked, o.showPolylines, o.showNorthArrow};
 }
 
 } // namespace zorvane

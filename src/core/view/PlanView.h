@@ -7,6 +7,8 @@
 
 namespace zorvane {
 
+struct ProgramOptions;
+
 struct DisplayToggles {
     bool showPoints = false;       // showpoints
     bool showNumbers = true;       // shownum
@@ -41,5 +43,9 @@ void zoomStep(PlanView& view, ScreenPositions& screen, int x, int y, bool in);
 void centreOnPoint(const PlanView& view, ScreenPositions& screen, std::size_t index);
 // Wheel notifications: returns whether this one acts (the first does, the next does not...).
 bool wheelNotification(PlanView& view);
+
+// The toggles a program start gives the plan: the remembered ones when the windows' state is
+// remembered, else the drawing window's own.
+DisplayToggles togglesAtStart(const ProgramOptions& options);
 
 } // namespace zorvane

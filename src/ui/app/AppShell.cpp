@@ -12,20 +12,14 @@
 #include "ui/files/ProgramOptionsCommands.h"
 #include "ui/reports/ReportCommands.h"
 #include "ui/survey/FieldSurveyCommands.h"
+#include "ui/view/DecimalSeparator.h"
 #include "ui/view/DrawingWindow.h"
 #include "ui/view/ExhibitCommands.h"
 #include "ui/view/PolylinesWindow.h"
 
-#include <QLocale>
 #include <QPushButton>
 
 namespace zorvane::ui {
-
-char localeDecimalSeparator() {
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 0x80 ? static_cast<char>(point[0].unicode())
-                                                          : '.';
-}
 
 AppShell::AppShell(AppContext& context)
     : ctx_(context), doc_(localeDecimalSeparator()), main_(std::make_unique<MainWindow>()) {
@@ -114,8 +108,7 @@ void AppShell::restoreWindows(const ProgramOptions& o) {
         images.showAt(imagesAt);
     else
         images.setPlacement(imagesAt);
-    drawing_->showToggles({o.showPoints, o.showNumbers, o.showDescriptions, o.onlyMarked,
-                           o.showPolylines, o.showNorthArrow});
+    drawing_->showToggles(togglesAtStart(o));
     drawing_->showLabelHeight(o.labelHeight);
 }
 

@@ -76,7 +76,4 @@ class AppShell {
     bool polylinesPlaced_ = false;
 };
 
-// The user's decimal separator, as the grids and fields write numbers.
-char localeDecimalSeparator();
-
 } // namespace zorvane::ui
