@@ -1,5 +1,6 @@
 #include "ui/files/ExportOptionsWindow.h"
 
+#include "ui/app/DialogButtons.h"
 #include "ui/app/WindowPlacement.h"
 
 #include <QCheckBox>
@@ -50,22 +51,12 @@ ExportOptionsWindow::ExportOptionsWindow(QWidget* parent) : QDialog(parent) {
     options->addWidget(expd_);
     options->addWidget(expc_);
 
-    auto* ok = control<QPushButton>("Ok", "ok", this);
-    auto* cancel = control<QPushButton>("Cancel", "cancel", this);
-    auto* help = control<QPushButton>("Help", "help", this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ExportOptionsWindow::okRequested);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &ExportOptionsWindow::helpRequested);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons buttons = okCancelHelp(this, "ok", "cancel", "help");
+    connect(buttons.ok, &QPushButton::clicked, this, &ExportOptionsWindow::okRequested);
+    connect(buttons.help, &QPushButton::clicked, this, &ExportOptionsWindow::helpRequested);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

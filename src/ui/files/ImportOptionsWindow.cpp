@@ -1,6 +1,7 @@
 #include "ui/files/ImportOptionsWindow.h"
 
 #include "ui/app/Cp1252Text.h"
+#include "ui/app/DialogButtons.h"
 #include "ui/app/WindowPlacement.h"
 
 #include <QCheckBox>
@@ -50,12 +51,6 @@ QLineEdit* edit(QWidget* parent, int number, int maxLength, int width) {
     return e;
 }
 
-QPushButton* button(const QString& text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    return b;
-}
-
 } // namespace
 
 ImportOptionsWindow::ImportOptionsWindow(QWidget* parent) : QDialog(parent) {
@@ -67,22 +62,12 @@ ImportOptionsWindow::ImportOptionsWindow(QWidget* parent) : QDialog(parent) {
     for (CaseMode mode : {CaseMode::Xyz, CaseMode::Polar, CaseMode::Nesw})
         pages_->addTab(buildTab(mode), kTabs[static_cast<std::size_t>(mode)].title);
 
-    auto* ok = button("Ok", "ok", this);
-    auto* cancel = button("Cancel", "cancel", this);
-    auto* help = button("Help", "help", this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ImportOptionsWindow::okRequested);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &ImportOptionsWindow::helpRequested);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons buttons = okCancelHelp(this, "ok", "cancel", "help");
+    connect(buttons.ok, &QPushButton::clicked, this, &ImportOptionsWindow::okRequested);
+    connect(buttons.help, &QPushButton::clicked, this, &ImportOptionsWindow::helpRequested);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 

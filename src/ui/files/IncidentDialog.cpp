@@ -2,6 +2,7 @@
 
 #include "case/IncidentEditing.h"
 #include "ui/app/Cp1252Text.h"
+#include "ui/app/DialogButtons.h"
 #include "ui/app/WindowPlacement.h"
 #include "ui/files/MemoEdit.h"
 
@@ -64,22 +65,13 @@ IncidentDialog::IncidentDialog(QWidget* parent) : QDialog(parent) {
     grid->addWidget(new QLabel("Circumstances:", this), 5, 0, Qt::AlignTop);
     grid->addWidget(circ_, 5, 1);
 
-    QPushButton* ok = addButton("Button1", "Ok");
-    QPushButton* cancel = addButton("Button2", "Cancel");
-    QPushButton* help = addButton("Button3", "Help");
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, &IncidentDialog::helpRequested);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addWidget(help);
+    const DialogButtons buttons = okCancelHelp(this, "Button1", "Button2", "Button3");
+    connect(buttons.ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(buttons.help, &QPushButton::clicked, this, &IncidentDialog::helpRequested);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(buttons.row);
     resize(460, 330);
 }
 
@@ -88,12 +80,6 @@ QLineEdit* IncidentDialog::addLine(const char* name, int maxLength) {
     field->setObjectName(name);
     field->setMaxLength(maxLength);
     return field;
-}
-
-QPushButton* IncidentDialog::addButton(const char* name, const QString& text) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    return button;
 }
 
 void IncidentDialog::load(const IncidentRecord& record) {

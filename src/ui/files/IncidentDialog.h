@@ -37,7 +37,6 @@ class IncidentDialog : public QDialog {
 
   private:
     QLineEdit* addLine(const char* name, int maxLength);
-    QPushButton* addButton(const char* name, const QString& text);
 
     QLineEdit* da_;
     QLineEdit* hr_;
