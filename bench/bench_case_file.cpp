@@ -3,6 +3,8 @@
 #include "case/CaseFileApply.h"
 #include "files/CaseFile.h"
 
+#include "TimesReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -146,33 +148,19 @@ BENCHMARK(BM_Parse)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_Open)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_OpenAndApply)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
-// Keeps each benchmark's time per iteration so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs)
-            if (r.run_type == Run::RT_Iteration)
-                seconds[r.run_name.function_name] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::printf("case file: %zu bytes (%zu points, %zu polylines)\n", fixture().bytes.size(),
                 fixture().doc.points.size(), fixture().doc.polylines.size());
-    RatioReporter reporter;
+    TimesReporter reporter(TimesReporter::Clock::Real);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto ratio = [&](const char* a, const char* b) {
-        auto ia = reporter.seconds.find(a), ib = reporter.seconds.find(b);
-        if (ia != reporter.seconds.end() && ib != reporter.seconds.end() && ib->second > 0)
-            std::printf("%-16s / %-20s %5.2fx\n", a, b, ia->second / ib->second);
+        if (const auto r = reporter.ratio(a, b)) std::printf("%-16s / %-20s %5.2fx\n", a, b, *r);
     };
     const double mb = static_cast<double>(fixture().bytes.size()) / 1e6;
-    for (const auto& [name, t] : reporter.seconds)
+    for (const auto& [name, t] : reporter.times())
         std::printf("%-20s %8.0f MB/s\n", name.c_str(), mb / (t / 1e3));
     ratio("BM_Save", "BM_PlainWriteSynced");
     ratio("BM_Serialise", "BM_PlainWrite");

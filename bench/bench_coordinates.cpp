@@ -6,6 +6,8 @@
 #include "files/CoordinateExport.h"
 #include "files/CoordinateImport.h"
 
+#include "TimesReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -196,30 +198,17 @@ BENCHMARK(BM_ExportLines)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime
 BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 BENCHMARK(BM_ExportAsPolar)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
-// Keeps each benchmark's time per iteration so the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs)
-            if (r.run_type == Run::RT_Iteration)
-                seconds[r.run_name.function_name] = r.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     std::printf("XYZ file: %zu lines, %zu bytes; export: %zu bytes\n", kLines,
                 fixture().text.size(), fixture().exported.size());
-    RatioReporter reporter;
+    TimesReporter reporter(TimesReporter::Clock::Real);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const auto ratio = [&](const char* a, const char* b, const char* goal) {
-        auto ia = reporter.seconds.find(a), ib = reporter.seconds.find(b);
-        if (ia != reporter.seconds.end() && ib != reporter.seconds.end() && ib->second > 0)
-            std::printf("%-18s / %-20s %5.2fx   (goal %s)\n", a, b, ia->second / ib->second, goal);
+        if (const auto r = reporter.ratio(a, b))
+            std::printf("%-18s / %-20s %5.2fx   (goal %s)\n", a, b, *r, goal);
     };
     ratio("BM_Import", "BM_PlainParse", "under 3x, and under 1000 ms");
     ratio("BM_ImportAndApply", "BM_PlainParse", "-");

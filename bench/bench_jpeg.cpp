@@ -4,6 +4,8 @@
 // and noise of a real one. The ratio is printed at the end.
 #include "files/JpegDecoder.h"
 
+#include "TimesReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -93,39 +95,17 @@ void BM_decodeForDisplay(benchmark::State& state) {
 }
 BENCHMARK(BM_decodeForDisplay)->Unit(benchmark::kMillisecond);
 
-// Keeps the CPU time per decode of each run (the median when repeated; the machine may be
-// shared) so the ratio comes from this run's own numbers.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-            if (r.run_type == Run::RT_Iteration || median)
-                nanos_[r.run_name.function_name] = r.GetAdjustedCPUTime();
-        }
-    }
-    void printRatio() const {
-        const auto full = nanos_.find("BM_decodeFull");
-        const auto shown = nanos_.find("BM_decodeForDisplay");
-        if (full == nanos_.end() || shown == nanos_.end() || shown->second <= 0) return;
-        std::printf("24-megapixel photograph (%zu bytes): full decode / decode for a 1024 x 768 "
-                    "display: %.1f (above 1: the scaled decode is faster)\n",
-                    photograph().size(), full->second / shown->second);
-    }
-
-  private:
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    TimesReporter reporter(TimesReporter::Clock::Cpu);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio();
+    if (const auto r = reporter.ratio("BM_decodeFull", "BM_decodeForDisplay"))
+        std::printf("24-megapixel photograph (%zu bytes): full decode / decode for a 1024 x 768 "
+                    "display: %.1f (above 1: the scaled decode is faster)\n",
+                    photograph().size(), *r);
     benchmark::Shutdown();
     return 0;
 }

@@ -7,9 +7,11 @@
 #include "view/PlanRenderer.h"
 #include "view/PolylineDrawing.h"
 
+#include "TimesReporter.h"
 #include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -399,46 +401,29 @@ void savePictures(const QString& folder) {
         }
 }
 
-// Keeps the CPU time per frame of each run (the median when repeated: the machine is
-// shared) so that the ratios come from this run's own numbers.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-            if (r.run_type == Run::RT_Iteration || median)
-                millis_[r.run_name.function_name + (r.run_name.args.empty() ? "" : "/") +
-                        r.run_name.args] = r.GetAdjustedCPUTime();
-        }
-    }
-    void printRatios() const {
-        std::printf("\n");
-        ratio("BM_Frame", "BM_ReferenceClearOnly", "frame / clearing the image");
-        ratio("BM_Frame", "BM_ReferenceFrameQPainterStrokes", "frame / same with QPainter strokes");
-        ratio("BM_FramePolylinesOnly", "BM_ReferenceFramePolylinesQPainter",
-              "frame's polylines / QPainter strokes");
-        ratio("BM_FramePolylinesOnly", "BM_ReferenceClearOnly", "frame's polylines / clearing");
-        for (const char* n : {"10000", "100000"})
-            ratio(std::string("BM_WidePolyline/") + n,
-                  std::string("BM_ReferenceWidePolylineQPainter/") + n,
-                  std::string("wide polyline of ") + n + " vertices / QPainter strokes");
-        for (const char* n : {"20", "100000"})
-            ratio(std::string("BM_HostileRanges/") + n, "BM_ReferenceClearOnly",
-                  std::string("400 x \"1-1048576\" over ") + n + " points / clearing");
-        ratio("BM_HostileCaseOpenAndRedraw", "BM_ReferenceClearOnly",
-              "crafted file opened and drawn / clearing");
-    }
-
-  private:
-    void ratio(const std::string& a, const std::string& b, const std::string& what) const {
-        const auto x = millis_.find(a), y = millis_.find(b);
-        if (x == millis_.end() || y == millis_.end() || y->second <= 0) return;
-        std::printf("%-56s %9.3f ms / %8.3f ms = %7.2f\n", what.c_str(), x->second, y->second,
-                    x->second / y->second);
-    }
-    std::map<std::string, double> millis_;
-};
+// The ratios, from this run's own numbers.
+void printRatios(const TimesReporter& reporter) {
+    const auto ratio = [&](const std::string& a, const std::string& b, const std::string& what) {
+        if (const auto r = reporter.ratio(a, b))
+            std::printf("%-56s %9.3f ms / %8.3f ms = %7.2f\n", what.c_str(), *reporter.time(a),
+                        *reporter.time(b), *r);
+    };
+    std::printf("\n");
+    ratio("BM_Frame", "BM_ReferenceClearOnly", "frame / clearing the image");
+    ratio("BM_Frame", "BM_ReferenceFrameQPainterStrokes", "frame / same with QPainter strokes");
+    ratio("BM_FramePolylinesOnly", "BM_ReferenceFramePolylinesQPainter",
+          "frame's polylines / QPainter strokes");
+    ratio("BM_FramePolylinesOnly", "BM_ReferenceClearOnly", "frame's polylines / clearing");
+    for (const char* n : {"10000", "100000"})
+        ratio(std::string("BM_WidePolyline/") + n,
+              std::string("BM_ReferenceWidePolylineQPainter/") + n,
+              std::string("wide polyline of ") + n + " vertices / QPainter strokes");
+    for (const char* n : {"20", "100000"})
+        ratio(std::string("BM_HostileRanges/") + n, "BM_ReferenceClearOnly",
+              std::string("400 x \"1-1048576\" over ") + n + " points / clearing");
+    ratio("BM_HostileCaseOpenAndRedraw", "BM_ReferenceClearOnly",
+          "crafted file opened and drawn / clearing");
+}
 
 } // namespace
 
@@ -470,9 +455,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (const QString folder = qEnvironmentVariable("ZORVANE_REDRAW_PNG"); !folder.isEmpty())
         savePictures(folder);
-    RatioReporter reporter;
+    TimesReporter reporter(TimesReporter::Clock::Cpu);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    printRatios(reporter);
     benchmark::Shutdown();
     return 0;
 }

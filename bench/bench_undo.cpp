@@ -3,6 +3,8 @@
 // table and the surface positions, twice per edit (before and after), measured in the same run.
 #include "case/CaseDocument.h"
 
+#include "TimesReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -102,17 +104,6 @@ void BM_ReferenceTwoCopies(benchmark::State& state) {
     }
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const auto& r : runs)
-            if (r.run_type == Run::RT_Iteration)
-                seconds[r.run_name.function_name] = r.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> seconds;
-};
-
 } // namespace
 
 BENCHMARK(BM_ReferenceTwoCopies)->Unit(benchmark::kMillisecond);
@@ -125,13 +116,12 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     document(); // built before any timing
-    RatioReporter reporter;
+    TimesReporter reporter(TimesReporter::Clock::Cpu);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto it = reporter.seconds.find("BM_ReferenceTwoCopies");
-    if (it != reporter.seconds.end())
-        for (const auto& [name, t] : reporter.seconds)
-            if (name != it->first)
+    if (const auto copies = reporter.time("BM_ReferenceTwoCopies"))
+        for (const auto& [name, t] : reporter.times())
+            if (name != "BM_ReferenceTwoCopies")
                 std::printf("%-16s %8.3f ms   %6.1fx faster than two copies of the case\n",
-                            name.c_str(), t, it->second / t);
+                            name.c_str(), t, *copies / t);
     benchmark::Shutdown();
 }

@@ -3,6 +3,8 @@
 #include "units/LengthFormatter.h"
 #include "units/LengthParser.h"
 
+#include "TimesReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -131,39 +133,17 @@ void BM_snprintf_fixed(benchmark::State& state) {
 }
 BENCHMARK(BM_snprintf_fixed);
 
-// Keeps the CPU time per pass of each run (the median when repeated; the machine may be
-// shared) so the ratios come from this run's own numbers.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& r : runs) {
-            const bool median = r.run_type == Run::RT_Aggregate && r.aggregate_name == "median";
-            if (r.run_type == Run::RT_Iteration || median)
-                nanos_[r.run_name.function_name] = r.GetAdjustedCPUTime();
-        }
-    }
-    void printRatios() const {
-        const auto ours = nanos_.find("BM_formatFixed");
-        if (ours == nanos_.end()) return;
-        for (const char* ref : {"BM_to_chars_fixed", "BM_snprintf_fixed"})
-            if (auto it = nanos_.find(ref); it != nanos_.end() && it->second > 0)
-                std::printf("formatFixed / %s: %.2f (time per value; below 1 is faster)\n", ref + 3,
-                            ours->second / it->second);
-    }
-
-  private:
-    std::map<std::string, double> nanos_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RatioReporter reporter;
+    TimesReporter reporter(TimesReporter::Clock::Cpu);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    for (const char* ref : {"BM_to_chars_fixed", "BM_snprintf_fixed"})
+        if (const auto r = reporter.ratio("BM_formatFixed", ref))
+            std::printf("formatFixed / %s: %.2f (time per value; below 1 is faster)\n", ref + 3,
+                        *r);
     benchmark::Shutdown();
     return 0;
 }
