@@ -1,5 +1,6 @@
 #pragma once
 #include "model/UnitSettings.h"
+#include "ui/app/UnitControls.h"
 
 #include <QDialog>
 #include <functional>
@@ -31,18 +32,13 @@ class DrawingSettingsDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    void enableLists();
     void decimalsChanged(int index);
     void convert();
     void closeClicked();
 
     CaseDocument& doc_;
     std::function<void()> help_;
-    QComboBox* decimals_;
-    QRadioButton* metric_;
-    QRadioButton* american_;
-    QComboBox* metricUnits_;
-    QComboBox* americanUnits_;
+    UnitControls units_;
 };
 
 } // namespace zorvane::ui

@@ -3,8 +3,8 @@
 #include "model/UnitSettings.h"
 #include "text/IntegerText.h"
 #include "ui/app/Cp1252Text.h"
+#include "ui/app/UnitControls.h"
 #include "ui/app/WindowPlacement.h"
-#include "units/UnitConversion.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,16 +18,6 @@
 #include <QVBoxLayout>
 
 namespace zorvane::ui {
-namespace {
-
-QComboBox* unitList(QWidget* parent, const char* name, int firstUnit) {
-    auto* list = new QComboBox(parent);
-    list->setObjectName(name);
-    for (int u = firstUnit; u < firstUnit + 3; ++u) list->addItem(fromCp1252(unitDialogName(u)));
-    return list;
-}
-
-} // namespace
 
 ProgramOptionsDialog::ProgramOptionsDialog(ProgramOptions& options, Prompts& prompts,
                                            std::function<void()> help, QWidget* parent)
@@ -46,27 +36,25 @@ ProgramOptionsDialog::ProgramOptionsDialog(ProgramOptions& options, Prompts& pro
 
     auto* defaults = new QGroupBox(" Default values for New files ", this);
     auto* decimalsLabel = new QLabel("Number of decimals:", defaults);
-    decimals_ = new QComboBox(defaults);
-    decimals_->setObjectName("ComboBox2");
-    decimals_->addItems({"0", "0.0", "0.00", "0.000", "0.0000"});
-    decimalsLabel->setBuddy(decimals_);
-    metric_ = new QRadioButton("Metric system.", defaults);
-    metric_->setObjectName("RadioButton2");
-    metricUnits_ = unitList(defaults, "ComboBox4", kMeter);
-    american_ = new QRadioButton("American standard system.", defaults);
-    american_->setObjectName("RadioButton1");
-    americanUnits_ = unitList(defaults, "ComboBox3", kDecimalFeet);
+    units_.decimals = decimalsList(defaults, "ComboBox2");
+    decimalsLabel->setBuddy(units_.decimals);
+    units_.metric = new QRadioButton("Metric system.", defaults);
+    units_.metric->setObjectName("RadioButton2");
+    units_.metricUnits = unitList(defaults, "ComboBox4", kMeter);
+    units_.american = new QRadioButton("American standard system.", defaults);
+    units_.american->setObjectName("RadioButton1");
+    units_.americanUnits = unitList(defaults, "ComboBox3", kDecimalFeet);
     auto* firstLabel = new QLabel("First point number:", defaults);
     firstNumber_ = new QLineEdit("1", defaults);
     firstNumber_->setObjectName("Edit1");
     firstLabel->setBuddy(firstNumber_);
     auto* grid = new QGridLayout(defaults);
     grid->addWidget(decimalsLabel, 0, 0);
-    grid->addWidget(decimals_, 0, 1);
-    grid->addWidget(metric_, 1, 0);
-    grid->addWidget(metricUnits_, 1, 1);
-    grid->addWidget(american_, 2, 0);
-    grid->addWidget(americanUnits_, 2, 1);
+    grid->addWidget(units_.decimals, 0, 1);
+    grid->addWidget(units_.metric, 1, 0);
+    grid->addWidget(units_.metricUnits, 1, 1);
+    grid->addWidget(units_.american, 2, 0);
+    grid->addWidget(units_.americanUnits, 2, 1);
     grid->addWidget(firstLabel, 3, 0);
     grid->addWidget(firstNumber_, 3, 1);
 
@@ -88,8 +76,8 @@ ProgramOptionsDialog::ProgramOptionsDialog(ProgramOptions& options, Prompts& pro
     layout->addWidget(defaults);
     layout->addLayout(buttons);
 
-    connect(metric_, &QRadioButton::toggled, this, &ProgramOptionsDialog::enableLists);
-    connect(american_, &QRadioButton::toggled, this, &ProgramOptionsDialog::enableLists);
+    for (QRadioButton* system : {units_.metric, units_.american})
+        connect(system, &QRadioButton::toggled, this, [this] { units_.enableLists(); });
     connect(okButton, &QPushButton::clicked, this, &ProgramOptionsDialog::ok);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(helpButton, &QPushButton::clicked, this, [this] {
@@ -106,26 +94,14 @@ void ProgramOptionsDialog::showEvent(QShowEvent* event) {
 void ProgramOptionsDialog::showOptions(const ProgramOptions& o) {
     saveImages_->setChecked(o.saveImages);
     remember_->setChecked(o.rememberWindows);
-    decimals_->setCurrentIndex(clampDecimals(o.defaultDecimals));
-    const int unit = clampUnit(o.defaultUnit);
-    const bool american = unit >= kDecimalFeet;
-    (american ? americanUnits_ : metricUnits_)
-        ->setCurrentIndex(american ? unit - kDecimalFeet : unit);
-    (american ? american_ : metric_)->setChecked(true);
+    units_.show(UnitSettings{o.defaultUnit, o.defaultDecimals});
     firstNumber_->setText(QString::number(o.firstPointNumber));
-    enableLists();
-}
-
-void ProgramOptionsDialog::enableLists() {
-    metricUnits_->setEnabled(metric_->isChecked());
-    americanUnits_->setEnabled(american_->isChecked());
 }
 
 std::optional<std::string> ProgramOptionsDialog::takeInto(ProgramOptions& o,
                                                           bool pastABadNumber) const {
-    const bool american = american_->isChecked();
-    o.defaultUnit =
-        unitFromChoice(american, (american ? americanUnits_ : metricUnits_)->currentIndex());
+    const UnitSettings units = units_.choice();
+    o.defaultUnit = units.unit;
     const std::string first = toCp1252(firstNumber_->text());
     std::optional<std::string> error;
     if (const auto number = parseInteger(first))
@@ -133,7 +109,7 @@ std::optional<std::string> ProgramOptionsDialog::takeInto(ProgramOptions& o,
     else
         error = invalidIntegerMessage(cp1252ToUtf8(first));
     if (error && !pastABadNumber) return error;
-    o.defaultDecimals = std::max(0, decimals_->currentIndex());
+    o.defaultDecimals = std::max(0, units.decimals);
     o.saveImages = saveImages_->isChecked();
     o.rememberWindows = remember_->isChecked();
     return error;

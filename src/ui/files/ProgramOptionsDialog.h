@@ -4,6 +4,7 @@
 // user changed in the controls, which the next showing and the quit still see.
 #include "app/Prompts.h"
 #include "model/ProgramOptions.h"
+#include "ui/app/UnitControls.h"
 
 #include <QDialog>
 #include <functional>
@@ -40,17 +41,12 @@ class ProgramOptionsDialog : public QDialog {
 
   private:
     void ok();
-    void enableLists();
 
     ProgramOptions& options_;
     Prompts& prompts_;
     QCheckBox* saveImages_;
     QCheckBox* remember_;
-    QComboBox* decimals_;
-    QRadioButton* metric_;
-    QRadioButton* american_;
-    QComboBox* metricUnits_;
-    QComboBox* americanUnits_;
+    UnitControls units_;
     QLineEdit* firstNumber_;
     std::function<void()> help_;
 };
