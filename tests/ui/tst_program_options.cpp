@@ -179,6 +179,28 @@ class ProgramOptionsTest : public QObject {
         QCOMPARE(saved.defaultDecimals, 3);
         QCOMPARE(saved.defaultUnit, int(kFeetInches));
     }
+
+    // Ok shows the grid again from the table, and nothing else: a point half typed stays in the
+    // fields with its new number, so the next Enter creates it instead of changing point 1.
+    void okLeavesThePointBeingTypedWhereItWas() {
+        UiHarness h;
+        h.show();
+        h.cases().newCase(CaseMode::Xyz);
+        ui::EntryPage* p = h.entry().currentPage();
+        for (const char* x : {"1", "2"}) {
+            p->valueFields()[0]->setText(x);
+            p->valueFields()[1]->setText("0");
+            p->createButton()->click();
+        }
+        QCOMPARE(h.state().points.size(), std::size_t(2));
+        p->valueFields()[0]->setText("7.5");
+        ui::ProgramOptionsDialog* dialog = h.shell->programOptions().dialog();
+        QTimer::singleShot(0, dialog, [dialog] { in<QPushButton>(dialog, "ok")->click(); });
+        h.window->action("ProgramOptions1")->trigger();
+        QCOMPARE(h.state().grid.selectedRow, 3);
+        QCOMPARE(p->numberField()->text(), QString("3"));
+        QCOMPARE(p->valueFields()[0]->text(), QString("7.5"));
+    }
 };
 
 QTEST_MAIN(ProgramOptionsTest)

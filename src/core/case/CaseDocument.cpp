@@ -163,6 +163,11 @@ void CaseDocument::setDecimals(int decimals) {
     notify(kUnitsChanged | kSelectionChanged, isClean());
 }
 
+void CaseDocument::redisplayGrid() {
+    state_.grid.rebuild(state_.units, state_.decimalSeparator);
+    notify(kUnitsChanged, isClean());
+}
+
 bool CaseDocument::convertUnits(int unit) {
     if (!convertCaseUnits(state_, unit)) return false;
     notify(kUnitsChanged | kPointsChanged | kSelectionChanged, isClean());

@@ -89,6 +89,9 @@ class CaseDocument {
 
     // Units.
     void setDecimals(int decimals);
+    // The grid's texts formatted afresh from the table; unlike a decimals change, the selected
+    // row and the entry fields stay, so a point being typed is neither lost nor swapped.
+    void redisplayGrid();
     // "Convert current coordinates" to `unit`; false when the case has no points.
     bool convertUnits(int unit);
     // Makes `unit` current without converting a value ("Close" of the units dialog).

@@ -14,7 +14,7 @@ ProgramOptionsCommands::ProgramOptionsCommands(AppContext& context, CaseDocument
     dialog_ = new ProgramOptionsDialog(ctx_.options, ctx_.prompts, std::move(showHelp), &window_);
     // The defaults apply to the next new case; the grid is shown again from the table.
     connect(dialog_, &ProgramOptionsDialog::optionsTaken, this, [this] {
-        if (doc_.started()) doc_.setDecimals(doc_.state().units.decimals);
+        if (doc_.started()) doc_.redisplayGrid();
     });
     QAction* item = window_.action("ProgramOptions1");
     connect(item, &QAction::triggered, this, ctx_.guarded([this] { showOptions(); }));
